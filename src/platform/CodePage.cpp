@@ -104,25 +104,48 @@ size_t BadUnitLength(const char* p, size_t left, int fromCp)
     return 1;
 }
 
+// Encodings that keep a shift state and need a final reset sequence.
+bool IsStateful(int codePage)
+{
+    return (codePage >= 50220 && codePage <= 50229) || codePage == 52936 || codePage == 65000;
+}
+
+bool IsAsciiCompatible(int codePage)
+{
+    return codePage == CP_GBK || codePage == CP_BIG5 || codePage == CP_UTF8 || codePage == CP_OEM_US ||
+           codePage == CP_LATIN1 || codePage == 20127 || (codePage >= 28591 && codePage <= 28606);
+}
+
+bool IsAscii(std::string_view s)
+{
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 std::optional<std::string> Convert(std::string_view in, int fromCp, int toCp, ConvertMode mode)
 {
     iconv_t h = Cache().Get(fromCp, toCp);
     if (h == IconvCache::invalid()) return std::nullopt;
-    std::string out;
-    if (in.empty()) return out;
+    if (in.empty()) return std::string();
+    // Plain ASCII reads the same in every ASCII-compatible code page.
+    if (IsAsciiCompatible(fromCp) && IsAsciiCompatible(toCp) && IsAscii(in)) return std::string(in);
+
     const std::string_view replacement = (toCp == CP_UTF8) ? std::string_view("\xEF\xBF\xBD") : std::string_view("?");
-    out.resize(in.size() * 2 + 8);
+    // One scratch buffer per thread: the result is then allocated once at its exact size.
+    thread_local std::vector<char> scratch;
+    if (scratch.size() < in.size() * 2 + 8) scratch.resize(in.size() * 2 + 8);
     char* src = const_cast<char*>(in.data());
     size_t srcLeft = in.size();
     size_t used = 0;
     while (srcLeft > 0) {
-        char* dst = out.data() + used;
-        size_t dstLeft = out.size() - used;
+        char* dst = scratch.data() + used;
+        size_t dstLeft = scratch.size() - used;
         size_t r = iconv(h, &src, &srcLeft, &dst, &dstLeft);
-        used = out.size() - dstLeft;
+        used = scratch.size() - dstLeft;
         if (r != static_cast<size_t>(-1)) break;
         if (errno == E2BIG) {
-            out.resize(out.size() * 2);
+            scratch.resize(scratch.size() * 2);
             continue;
         }
         // EILSEQ (invalid or unmappable) or EINVAL (incomplete at the end).
@@ -130,17 +153,18 @@ std::optional<std::string> Convert(std::string_view in, int fromCp, int toCp, Co
         size_t skip = std::min(srcLeft, BadUnitLength(src, srcLeft, fromCp));
         src += skip;
         srcLeft -= skip;
-        if (out.size() - used < replacement.size()) out.resize(out.size() * 2 + replacement.size());
-        std::copy(replacement.begin(), replacement.end(), out.data() + used);
+        if (scratch.size() - used < replacement.size()) scratch.resize(scratch.size() * 2 + replacement.size());
+        std::copy(replacement.begin(), replacement.end(), scratch.data() + used);
         used += replacement.size();
         iconv(h, nullptr, nullptr, nullptr, nullptr);
     }
-    // Flush any shift state.
-    char* dst = out.data() + used;
-    size_t dstLeft = out.size() - used;
-    if (iconv(h, nullptr, nullptr, &dst, &dstLeft) != static_cast<size_t>(-1)) used = out.size() - dstLeft;
-    out.resize(used);
-    return out;
+    if (IsStateful(toCp)) {
+        if (scratch.size() - used < 16) scratch.resize(used + 16);
+        char* dst = scratch.data() + used;
+        size_t dstLeft = scratch.size() - used;
+        if (iconv(h, nullptr, nullptr, &dst, &dstLeft) != static_cast<size_t>(-1)) used = scratch.size() - dstLeft;
+    }
+    return std::string(scratch.data(), used);
 }
 
 }  // namespace
