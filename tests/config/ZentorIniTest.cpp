@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/VariantPrinting.h"
 #include "config/PasswordScrambler.h"
 #include "config/ZentorIni.h"
 #include "log/AlertLog.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/VariantPrinting.h"
 #include "config/ZentorIni.h"
 #include "platform/Edition.h"
 #include "support/ZentorFixture.h"

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "platform/Exceptions.h"
-#include "platform/VariantPrinting.h"
+#include "support/ErrorOf.h"
+#include "support/VariantPrinting.h"
 #include "support/TempDir.h"
 
 namespace qvn {
@@ -41,19 +42,6 @@ public:
     std::vector<Record> calls;
     Variant value;
 };
-
-template <typename Fn>
-std::string OleErrorOf(Fn&& fn)
-{
-    try {
-        fn();
-    } catch (const EOleError& e) {
-        return e.Message();
-    } catch (const std::exception& e) {
-        return std::string("<other exception: ") + e.what() + ">";
-    }
-    return "<no error>";
-}
 
 // ---------------------------------------------------------------- calls
 
@@ -91,9 +79,9 @@ TEST(DispatchTest, PropertiesGoThroughGetAndPut)
 TEST(DispatchTest, UnknownMemberRaisesOleError)
 {
     RecordingObject object;
-    EXPECT_EQ(OleErrorOf([&] { object.Call("Launch", {1, 2}); }),
+    EXPECT_EQ(test::ErrorOf<EOleError>([&] { object.Call("Launch", {1, 2}); }),
               "Method 'Launch' not supported by automation object");
-    EXPECT_EQ(OleErrorOf([&] { object.Get("Increment"); }), "Method 'Increment' not supported by automation object");
+    EXPECT_EQ(test::ErrorOf<EOleError>([&] { object.Get("Increment"); }), "Method 'Increment' not supported by automation object");
 }
 
 // ---------------------------------------------------------------- class registry
@@ -156,20 +144,20 @@ TEST_F(ClassRegistryTest, LaterRegistrationReplacesAndUnregisterRemoves)
     Register("test.REPLACED", [second] { return second; });
     EXPECT_EQ(CreateOleObject("Test.Replaced"), second);
     UnregisterOleClass("TEST.Replaced");
-    EXPECT_EQ(OleErrorOf([] { CreateOleObject("Test.Replaced"); }), "Invalid class string");
+    EXPECT_EQ(test::ErrorOf<EOleError>([] { CreateOleObject("Test.Replaced"); }), "Invalid class string");
 }
 
 TEST_F(ClassRegistryTest, UnknownOrEmptyIdIsAnInvalidClassString)
 {
     // The table file does not exist: no entries, no error of its own.
-    EXPECT_EQ(OleErrorOf([] { CreateOleObject("No.Such.Class"); }), "Invalid class string");
-    EXPECT_EQ(OleErrorOf([] { CreateOleObject(""); }), "Invalid class string");
+    EXPECT_EQ(test::ErrorOf<EOleError>([] { CreateOleObject("No.Such.Class"); }), "Invalid class string");
+    EXPECT_EQ(test::ErrorOf<EOleError>([] { CreateOleObject(""); }), "Invalid class string");
 }
 
 TEST_F(ClassRegistryTest, FactoryThatCreatesNothingRaises)
 {
     Register("Test.Nothing", [] { return DispatchPtr(); });
-    std::string message = OleErrorOf([] { CreateOleObject("Test.Nothing"); });
+    std::string message = test::ErrorOf<EOleError>([] { CreateOleObject("Test.Nothing"); });
     EXPECT_NE(message.find("Test.Nothing"), std::string::npos) << message;
 }
 
@@ -212,7 +200,7 @@ TEST_F(ClassRegistryTest, ClassTableEntriesThatCannotBeUsed)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.progId);
-        std::string message = OleErrorOf([&] { CreateOleObject(c.progId); });
+        std::string message = test::ErrorOf<EOleError>([&] { CreateOleObject(c.progId); });
         for (const auto& part : c.messageParts) EXPECT_NE(message.find(part), std::string::npos) << message;
     }
 }
@@ -253,7 +241,7 @@ TEST_F(ClassRegistryTest, LibraryEntryCreatesObjectsThatTheCallerOwns)
     EXPECT_NE(stillLoaded, nullptr);
     if (stillLoaded != nullptr) dlclose(stillLoaded);
 
-    std::string message = OleErrorOf([] { CreateOleObject("Fixture.Refused"); });
+    std::string message = test::ErrorOf<EOleError>([] { CreateOleObject("Fixture.Refused"); });
     EXPECT_NE(message.find("Fixture.Refused"), std::string::npos) << message;
     EXPECT_NE(message.find("created no object"), std::string::npos) << message;
 }

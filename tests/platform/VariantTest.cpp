@@ -11,26 +11,13 @@
 #include "platform/CodePage.h"
 #include "platform/Dispatch.h"
 #include "platform/Exceptions.h"
-#include "platform/VariantPrinting.h"
+#include "support/ErrorOf.h"
+#include "support/VariantPrinting.h"
 
 namespace qvn {
 namespace {
 
 constexpr const char* kOutOfBounds = "Variant or safe array index out of bounds";
-
-// Runs fn and returns the EVariantError message, or a marker when nothing (or something else) was thrown.
-template <typename Fn>
-std::string VariantErrorOf(Fn&& fn)
-{
-    try {
-        fn();
-    } catch (const EVariantError& e) {
-        return e.Message();
-    } catch (const std::exception& e) {
-        return std::string("<other exception: ") + e.what() + ">";
-    }
-    return "<no error>";
-}
 
 class NullObject : public Dispatch {
 public:
@@ -57,9 +44,9 @@ TEST(VarArrayTest, BoundsAreKeptAndIndexesOutsideThemRaise)
                 EXPECT_EQ(a.Get(c.low), Variant(10));
             }
         }
-        EXPECT_EQ(VariantErrorOf([&] { a.Get(c.low - 1); }), kOutOfBounds);
+        EXPECT_EQ(test::ErrorOf<EVariantError>([&] { a.Get(c.low - 1); }), kOutOfBounds);
         if (c.high < INT_MAX) {
-            EXPECT_EQ(VariantErrorOf([&] { a.Ref(c.high + 1); }), kOutOfBounds);
+            EXPECT_EQ(test::ErrorOf<EVariantError>([&] { a.Ref(c.high + 1); }), kOutOfBounds);
         }
     }
 }
@@ -71,29 +58,29 @@ TEST(VarArrayTest, DefaultArrayIsOneEmptyDimension)
     EXPECT_EQ(a.LowBound(), 0);
     EXPECT_EQ(a.HighBound(), -1);
     EXPECT_EQ(a.ElementCount(), 0);
-    EXPECT_EQ(VariantErrorOf([&] { a.Get(0); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { a.Get(0); }), kOutOfBounds);
 }
 
 TEST(VarArrayTest, InvalidBoundsRaiseInsteadOfAllocating)
 {
     const std::string createError = "Error creating variant or safe array";
-    EXPECT_EQ(VariantErrorOf([] { VarArray(5, 3); }), createError);
-    EXPECT_EQ(VariantErrorOf([] { VarArray(INT_MIN, INT_MAX); }), createError);
-    EXPECT_EQ(VariantErrorOf([] { VarArray({0, -2}, {0, 1}); }), createError);
-    EXPECT_EQ(VariantErrorOf([] { VarArray({0, 99999}, {0, 99999}); }), createError);  // 10^10 elements
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { VarArray(5, 3); }), createError);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { VarArray(INT_MIN, INT_MAX); }), createError);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { VarArray({0, -2}, {0, 1}); }), createError);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { VarArray({0, 99999}, {0, 99999}); }), createError);  // 10^10 elements
 }
 
 TEST(VarArrayTest, WrongNumberOfIndexesOrDimensionRaises)
 {
     VarArray one(0, 2);
     VarArray two({0, 1}, {0, 1});
-    EXPECT_EQ(VariantErrorOf([&] { one.Get(0, 0); }), kOutOfBounds);
-    EXPECT_EQ(VariantErrorOf([&] { one.Ref(0, 0); }), kOutOfBounds);
-    EXPECT_EQ(VariantErrorOf([&] { two.Get(0); }), kOutOfBounds);
-    EXPECT_EQ(VariantErrorOf([&] { two.Put(0, 1); }), kOutOfBounds);
-    EXPECT_EQ(VariantErrorOf([&] { one.LowBound(2); }), kOutOfBounds);
-    EXPECT_EQ(VariantErrorOf([&] { two.HighBound(3); }), kOutOfBounds);
-    EXPECT_EQ(VariantErrorOf([&] { two.LowBound(0); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { one.Get(0, 0); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { one.Ref(0, 0); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { two.Get(0); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { two.Put(0, 1); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { one.LowBound(2); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { two.HighBound(3); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { two.LowBound(0); }), kOutOfBounds);
 }
 
 TEST(VarArrayTest, TwoDimensionsStoreTheLastIndexFastest)
@@ -106,8 +93,8 @@ TEST(VarArrayTest, TwoDimensionsStoreTheLastIndexFastest)
     std::vector<Variant> expected{9, 10, 11, 19, 20, 21};
     EXPECT_EQ(a.Elements(), expected);
     EXPECT_EQ(a.Get(2, -1), Variant(19));
-    EXPECT_EQ(VariantErrorOf([&] { a.Get(0, 0); }), kOutOfBounds);
-    EXPECT_EQ(VariantErrorOf([&] { a.Get(1, 2); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { a.Get(0, 0); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { a.Get(1, 2); }), kOutOfBounds);
 }
 
 TEST(VarArrayTest, RedimOneDimensionKeepsTheRemainingElements)
@@ -119,7 +106,7 @@ TEST(VarArrayTest, RedimOneDimensionKeepsTheRemainingElements)
     EXPECT_EQ(VarDebugText(v), "[1, 2]");
     VarArrayRedim(v, -1);  // empty: high = low - 1
     EXPECT_EQ(v.ArrayRef().ElementCount(), 0);
-    EXPECT_EQ(VariantErrorOf([&] { VarArrayRedim(v, -2); }), "Error creating variant or safe array");
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { VarArrayRedim(v, -2); }), "Error creating variant or safe array");
     EXPECT_EQ(v.HighBound(), -1);  // a refused Redim leaves the array as it was
 }
 
@@ -142,7 +129,7 @@ TEST(VarArrayTest, NestedArraysAreElements)
     EXPECT_EQ(v[1][1], Variant(3));
     v[1][0] = "x";
     EXPECT_EQ(VarDebugText(v), R"([1, ["x", 3]])");
-    EXPECT_EQ(VariantErrorOf([&] { static_cast<const Variant&>(v)[0][0]; }), "Invalid variant type conversion");
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { static_cast<const Variant&>(v)[0][0]; }), "Invalid variant type conversion");
 }
 
 TEST(VarArrayTest, EqualityComparesBoundsAndElements)
@@ -160,7 +147,7 @@ TEST(VarArrayTest, MovedFromArrayReadsAsEmpty)
     VarArray b = std::move(a);
     EXPECT_EQ(b.ElementCount(), 3);
     EXPECT_EQ(a.ElementCount(), 0);  // NOLINT(bugprone-use-after-move): the point of the test
-    EXPECT_EQ(VariantErrorOf([&] { a.Get(0); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { a.Get(0); }), kOutOfBounds);
     a.MutableElements().push_back(1);  // writable again
     EXPECT_EQ(a.Elements().size(), 1u);
 }
@@ -277,10 +264,10 @@ TEST(VariantTest, RefAccessorsRaiseOnAnotherType)
     EXPECT_EQ(text.AnsiRef(), "a");
     EXPECT_EQ(wide.WideRef(), WideString(u8"w"));
     const std::string invalid = "Invalid variant type conversion";
-    EXPECT_EQ(VariantErrorOf([&] { wide.AnsiRef(); }), invalid);
-    EXPECT_EQ(VariantErrorOf([&] { text.WideRef(); }), invalid);
-    EXPECT_EQ(VariantErrorOf([&] { text.ArrayRef(); }), invalid);
-    EXPECT_EQ(VariantErrorOf([&] { text[0]; }), invalid);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { wide.AnsiRef(); }), invalid);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { text.WideRef(); }), invalid);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { text.ArrayRef(); }), invalid);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { text[0]; }), invalid);
 }
 
 TEST(VariantTest, ArrayFunctionsOnOtherVariants)
@@ -288,16 +275,16 @@ TEST(VariantTest, ArrayFunctionsOnOtherVariants)
     Variant number(1);
     EXPECT_FALSE(VarIsArray(number));
     EXPECT_EQ(VarArrayDimCount(number), 0);
-    EXPECT_EQ(VariantErrorOf([&] { VarArrayLowBound(number, 1); }), "Variant is not an array");
-    EXPECT_EQ(VariantErrorOf([&] { VarArrayHighBound(Variant(), 1); }), "Variant is not an array");
-    EXPECT_EQ(VariantErrorOf([&] { VarArrayRedim(number, 3); }), "Variant is not an array");
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { VarArrayLowBound(number, 1); }), "Variant is not an array");
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { VarArrayHighBound(Variant(), 1); }), "Variant is not an array");
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { VarArrayRedim(number, 3); }), "Variant is not an array");
 
     Variant grid = VarArrayCreate({1, 3}, {-2, 0});
     EXPECT_TRUE(VarIsArray(grid));
     EXPECT_EQ(VarArrayDimCount(grid), 2);
     EXPECT_EQ(VarArrayLowBound(grid, 2), -2);
     EXPECT_EQ(VarArrayHighBound(grid, 1), 3);
-    EXPECT_EQ(VariantErrorOf([&] { VarArrayHighBound(grid, 3); }), kOutOfBounds);
+    EXPECT_EQ(test::ErrorOf<EVariantError>([&] { VarArrayHighBound(grid, 3); }), kOutOfBounds);
 }
 
 // ---------------------------------------------------------------- conversions
@@ -337,9 +324,9 @@ TEST(VariantToStringTest, ProducesThePlatformTexts)
         EXPECT_EQ(c.v.ToString(), c.text);
     }
     EXPECT_EQ(Variant(1.5).ToString(), "1.5");
-    EXPECT_EQ(VariantErrorOf([] { Variant(std::make_shared<NullObject>()).ToString(); }),
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { Variant(std::make_shared<NullObject>()).ToString(); }),
               ConvertError("Dispatch", "String"));
-    EXPECT_EQ(VariantErrorOf([] { VarArrayOf({1}).ToString(); }), ConvertError("Array Variant", "String"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { VarArrayOf({1}).ToString(); }), ConvertError("Array Variant", "String"));
 }
 
 TEST(VariantToWideStringTest, ConvertsFromTheProcessCodePage)
@@ -348,7 +335,7 @@ TEST(VariantToWideStringTest, ConvertsFromTheProcessCodePage)
     EXPECT_EQ(Variant("中文").ToWideString(), WideString(u8"中文"));
     EXPECT_EQ(Variant(12).ToWideString(), WideString(u8"12"));
     EXPECT_EQ(Variant::Null().ToWideString(), WideString());
-    EXPECT_EQ(VariantErrorOf([] { VarArrayOf({}).ToWideString(); }), ConvertError("Array Variant", "OleStr"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { VarArrayOf({}).ToWideString(); }), ConvertError("Array Variant", "OleStr"));
 }
 
 TEST(VariantToIntTest, ConvertsAndRoundsHalfToEven)
@@ -403,7 +390,7 @@ TEST(VariantToIntTest, RaisesForNullTextThatIsNoNumberAndOverflow)
     };
     for (const ErrorCase& c : cases) {
         SCOPED_TRACE(VarDebugText(c.v));
-        EXPECT_EQ(VariantErrorOf([&] { c.v.ToInt(); }), c.message);
+        EXPECT_EQ(test::ErrorOf<EVariantError>([&] { c.v.ToInt(); }), c.message);
     }
 }
 
@@ -412,10 +399,10 @@ TEST(VariantToInt64Test, CoversTheWholeRangeAndRaisesBeyondIt)
     EXPECT_EQ(Variant("9223372036854775807").ToInt64(), INT64_MAX);
     EXPECT_EQ(Variant(3e9).ToInt64(), 3000000000);
     EXPECT_EQ(Variant(-9.2e18).ToInt64(), int64_t{-9200000000000000000});
-    EXPECT_EQ(VariantErrorOf([] { Variant(9.3e18).ToInt64(); }), OverflowError("Double", "Int64"));
-    EXPECT_EQ(VariantErrorOf([] { Variant("99999999999999999999").ToInt64(); }), OverflowError("String", "Int64"));
-    EXPECT_EQ(VariantErrorOf([] { Variant::Null().ToInt64(); }), ConvertError("Null", "Int64"));
-    EXPECT_EQ(VariantErrorOf([] { Variant("x").ToInt64(); }), ConvertError("String", "Int64"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { Variant(9.3e18).ToInt64(); }), OverflowError("Double", "Int64"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { Variant("99999999999999999999").ToInt64(); }), OverflowError("String", "Int64"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { Variant::Null().ToInt64(); }), ConvertError("Null", "Int64"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { Variant("x").ToInt64(); }), ConvertError("String", "Int64"));
 }
 
 TEST(VariantToDoubleTest, ConvertsNumbersDatesAndText)
@@ -443,7 +430,7 @@ TEST(VariantToDoubleTest, ConvertsNumbersDatesAndText)
     };
     for (const ErrorCase& c : errors) {
         SCOPED_TRACE(VarDebugText(c.v));
-        EXPECT_EQ(VariantErrorOf([&] { c.v.ToDouble(); }), c.message);
+        EXPECT_EQ(test::ErrorOf<EVariantError>([&] { c.v.ToDouble(); }), c.message);
     }
 }
 
@@ -477,7 +464,7 @@ TEST(VariantToBoolTest, AcceptsNumbersAndBooleanOrNumericText)
     };
     for (const ErrorCase& c : errors) {
         SCOPED_TRACE(VarDebugText(c.v));
-        EXPECT_EQ(VariantErrorOf([&] { c.v.ToBool(); }), c.message);
+        EXPECT_EQ(test::ErrorOf<EVariantError>([&] { c.v.ToBool(); }), c.message);
     }
 }
 
@@ -490,9 +477,9 @@ TEST(VariantToDateTest, ReadsDayNumbersAndDateText)
     TDateTime day = EncodeDate(2024, 3, 9);
     EXPECT_EQ(Variant(DateToStr(day)).ToDate(), day);
     EXPECT_EQ(Variant(DateTimeToStr(day + 0.5)).ToDate(), day + 0.5);
-    EXPECT_EQ(VariantErrorOf([] { Variant("not a date").ToDate(); }), ConvertError("String", "Date"));
-    EXPECT_EQ(VariantErrorOf([] { Variant(u8"").ToDate(); }), ConvertError("OleStr", "Date"));
-    EXPECT_EQ(VariantErrorOf([] { Variant::Null().ToDate(); }), ConvertError("Null", "Date"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { Variant("not a date").ToDate(); }), ConvertError("String", "Date"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { Variant(u8"").ToDate(); }), ConvertError("OleStr", "Date"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { Variant::Null().ToDate(); }), ConvertError("Null", "Date"));
 }
 
 TEST(VariantToDispatchTest, GivesTheObjectOrNothingForEmpty)
@@ -500,8 +487,8 @@ TEST(VariantToDispatchTest, GivesTheObjectOrNothingForEmpty)
     DispatchPtr object = std::make_shared<NullObject>();
     EXPECT_EQ(Variant(object).ToDispatch(), object);
     EXPECT_EQ(Variant().ToDispatch(), nullptr);
-    EXPECT_EQ(VariantErrorOf([] { Variant::Null().ToDispatch(); }), ConvertError("Null", "Dispatch"));
-    EXPECT_EQ(VariantErrorOf([] { Variant(1).ToDispatch(); }), ConvertError("Integer", "Dispatch"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { Variant::Null().ToDispatch(); }), ConvertError("Null", "Dispatch"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { Variant(1).ToDispatch(); }), ConvertError("Integer", "Dispatch"));
 }
 
 TEST(VariantToFormatArgTest, KeepsNumbersAndPassesTheRestAsText)
@@ -525,7 +512,7 @@ TEST(VariantToFormatArgTest, KeepsNumbersAndPassesTheRestAsText)
     }
     EXPECT_EQ(Format("%d|%s|%s", {Variant(3).ToFormatArg(), Variant(false).ToFormatArg(), Variant::Null().ToFormatArg()}),
               "3|False|");
-    EXPECT_EQ(VariantErrorOf([] { VarArrayOf({}).ToFormatArg(); }), ConvertError("Array Variant", "String"));
+    EXPECT_EQ(test::ErrorOf<EVariantError>([] { VarArrayOf({}).ToFormatArg(); }), ConvertError("Array Variant", "String"));
 }
 
 // ---------------------------------------------------------------- debug text

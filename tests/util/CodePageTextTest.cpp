@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/CodePage.h"
+#include "support/VariantPrinting.h"
 #include "support/TempDir.h"
 #include "util/CodePageText.h"
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/VariantPrinting.h"
+
 #include <initializer_list>
 
 #include "platform/Exceptions.h"

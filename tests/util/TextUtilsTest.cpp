@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "support/VariantPrinting.h"
 #include "util/Fields.h"
 #include "util/TextUtils.h"
 
