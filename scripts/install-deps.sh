@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libpugixml-dev libopencc-dev libsqlite3-dev
+  libpugixml-dev libopencc-dev libopencc-data libsqlite3-dev
   locales
 )
 
