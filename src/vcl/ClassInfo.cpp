@@ -1,40 +1,78 @@
 #include "vcl/ClassInfo.h"
 
+#include <algorithm>
+
 namespace qvn {
 namespace {
 
-std::string UpperKey(std::string_view name)
+constexpr unsigned char FoldAscii(unsigned char c) { return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c; }
+
+bool SameName(std::string_view a, std::string_view b) noexcept
 {
-    std::string key(name);
-    for (char& c : key)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return key;
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (FoldAscii(static_cast<unsigned char>(a[i])) != FoldAscii(static_cast<unsigned char>(b[i]))) return false;
+    return true;
+}
+
+// name equals key, an upper-case name, without regard to ASCII case (sizes already equal).
+bool MatchesFolded(const char* key, std::string_view name) noexcept
+{
+    for (size_t i = 0; i < name.size(); ++i)
+        if (static_cast<unsigned char>(key[i]) != FoldAscii(static_cast<unsigned char>(name[i]))) return false;
+    return true;
+}
+
+// Length and three folded characters, mixed once: property names differ
+// early, late or in length, and a full comparison settles the rest. Cheaper
+// than a byte-by-byte hash on the short names the lookups see.
+inline uint32_t HashName(std::string_view name) noexcept
+{
+    const size_t n = name.size();
+    const uint64_t key = (uint64_t{n} << 24) | (uint64_t{FoldAscii(static_cast<unsigned char>(name[0]))} << 16) |
+                         (uint64_t{FoldAscii(static_cast<unsigned char>(name[n / 2]))} << 8) |
+                         FoldAscii(static_cast<unsigned char>(name[n - 1]));
+    return static_cast<uint32_t>((key * 0x9E3779B97F4A7C15ull) >> 32);
 }
 
 }  // namespace
 
 TClassInfo::TClassInfo(const char* name, const TClassInfo* parent, Builder build) : name_(name), parent_(parent)
 {
-    if (parent_ != nullptr) {
-        byName_ = parent_->byName_;
-        ordered_ = parent_->ordered_;
-    }
-    if (build == nullptr) return;
-    TPropTable table;
-    build(table);
-    own_ = std::move(table.Props());
-    for (const auto& p : own_) {
-        const std::string key = UpperKey(p->Name);
-        auto it = byName_.find(key);
-        if (it != byName_.end()) {
+    if (parent_ != nullptr) ordered_ = parent_->ordered_;
+    if (build != nullptr) {
+        TPropTable table;
+        build(table);
+        own_ = std::move(table.Props());
+        for (const auto& p : own_) {
+            auto same = std::find_if(ordered_.begin(), ordered_.end(),
+                                     [&](const TPropInfo* q) { return SameName(q->Name, p->Name); });
             // Republished: the derived declaration replaces the inherited one in place.
-            for (auto& slot : ordered_)
-                if (slot == it->second) slot = p.get();
-            it->second = p.get();
-        } else {
-            byName_.emplace(key, p.get());
-            ordered_.push_back(p.get());
+            if (same != ordered_.end())
+                *same = p.get();
+            else
+                ordered_.push_back(p.get());
         }
+    }
+    BuildIndex();
+}
+
+void TClassInfo::BuildIndex()
+{
+    size_t size = 8;
+    while (size < ordered_.size() * 2) size *= 2;
+    slots_.assign(size, Slot{});
+    mask_ = size - 1;
+    keys_.clear();
+    keys_.reserve(ordered_.size());  // no reallocation: slots point into these strings
+    for (const TPropInfo* p : ordered_) {
+        if (p->Name.empty()) continue;  // unreachable by name
+        std::string& key = keys_.emplace_back(p->Name);
+        for (char& c : key) c = static_cast<char>(FoldAscii(static_cast<unsigned char>(c)));
+        const uint32_t h = HashName(key);
+        size_t i = h & (size - 1);
+        while (slots_[i].Prop != nullptr) i = (i + 1) & (size - 1);
+        slots_[i] = Slot{h, static_cast<uint32_t>(key.size()), key.data(), p};
     }
 }
 
@@ -47,14 +85,13 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const
 
 const TPropInfo* TClassInfo::FindProp(std::string_view name) const
 {
-    if (name.empty() || name.size() > 64) return nullptr;
-    char buf[64];
-    for (size_t i = 0; i < name.size(); ++i) {
-        char c = name[i];
-        buf[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    if (name.empty()) return nullptr;
+    const uint32_t h = HashName(name);
+    for (size_t i = h & mask_;; i = (i + 1) & mask_) {
+        const Slot& slot = slots_[i];
+        if (slot.Prop == nullptr) return nullptr;
+        if (slot.Hash == h && slot.KeyLength == name.size() && MatchesFolded(slot.Key, name)) return slot.Prop;
     }
-    auto it = byName_.find(std::string(buf, name.size()));
-    return it == byName_.end() ? nullptr : it->second;
 }
 
 }  // namespace qvn

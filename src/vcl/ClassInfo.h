@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "platform/Exceptions.h"
 #include "vcl/Event.h"
 
 namespace qvn {
@@ -32,6 +32,9 @@ struct TPropInfo {
     std::string TypeName;                // "Integer", "TColor", "TAlign", "TFont", "TNotifyEvent", ...
     std::vector<std::string> EnumNames;  // enumeration values / set elements in ordinal order
     const TPropInfo* Owner = nullptr;    // unused; keeps the layout open for index properties
+    // Range an ordinal setter accepts (from its parameter type; sets: the mask of their elements).
+    int64_t MinValue = INT64_MIN;
+    int64_t MaxValue = INT64_MAX;
 
     std::function<int64_t(const TObject*)> GetOrd;
     std::function<void(TObject*, int64_t)> SetOrd;
@@ -46,6 +49,9 @@ struct TPropInfo {
 
     bool IsWritable() const { return SetOrd || SetFloat || SetStr || SetObject || SetMethod; }
 };
+
+// A property that does not exist, is read-only or was given a value it cannot take.
+QVN_DECLARE_EXCEPTION(EPropertyError, Exception)
 
 // Collects the properties a class publishes (see PropTable.h for the typed adders).
 class TPropTable {
@@ -83,7 +89,18 @@ private:
     const TClassInfo* parent_;
     std::vector<std::unique_ptr<TPropInfo>> own_;
     std::vector<const TPropInfo*> ordered_;
-    std::unordered_map<std::string, const TPropInfo*> byName_;  // key: upper-case ASCII name
+    // Open-addressing table of the effective properties, built once: a lookup
+    // hashes the name folding ASCII case, so no copy of the name is made.
+    struct Slot {
+        uint32_t Hash = 0;
+        uint32_t KeyLength = 0;
+        const char* Key = nullptr;  // the name in upper case (in keys_)
+        const TPropInfo* Prop = nullptr;
+    };
+    void BuildIndex();
+    std::vector<Slot> slots_;  // size a power of two, at most half full
+    size_t mask_ = 0;
+    std::vector<std::string> keys_;
 };
 
 // Declares the class information members of a class of the component model.

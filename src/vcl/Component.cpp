@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "platform/IniFile.h"
+#include "vcl/PropTable.h"
 
 namespace qvn {
 namespace {
@@ -24,7 +25,10 @@ void Erase(std::vector<TComponent*>& list, TComponent* c)
 
 }  // namespace
 
-QVN_DEFINE_CLASS_INFO(TComponent, TPersistent)
+QVN_DEFINE_CLASS_INFO(TComponent, TPersistent, [](TPropTable& t) {
+    AddStrProp<TComponent, &TComponent::Name, &TComponent::SetName>(t, "Name", "TComponentName");
+    AddIntProp<TComponent, &TComponent::Tag, &TComponent::SetTag>(t, "Tag");
+})
 
 TComponent::TComponent(TComponent* owner)
 {
