@@ -123,6 +123,8 @@ void TComponent::Destroying()
     for (TComponent* c : components_) c->Destroying();
 }
 
+void TComponent::Loaded() { SetState(csLoading, false); }
+
 void TComponent::FreeNotification(TComponent* other)
 {
     if (other == nullptr || other == this) return;

@@ -52,6 +52,9 @@ public:
     bool IsDestroying() const { return HasState(csDestroying); }
     // Marks this component and everything it owns as being destroyed.
     virtual void Destroying();
+    // Called when the component has been read from a description (its properties
+    // are all set); ends the loading state. Derived classes finish deferred work here.
+    virtual void Loaded();
 
     // other gets Notification(this, opRemove) when this component is freed, and
     // this one gets it when other is freed.
