@@ -1,5 +1,8 @@
 #include "lang/CodeConverter.h"
 
+#include <unordered_map>
+#include <vector>
+
 #include "lang/ComponentTexts.h"
 #include "lang/LangReader.h"
 #include "platform/Exceptions.h"
@@ -98,16 +101,82 @@ Variant TCodeConverter::ConvertArray(const Variant& v, uint8_t direction) const
                                            VarBound{source.LowBound(2), source.HighBound(2)});
     const auto& in = source.Elements();
     auto& out = target.MutableElements();
+    // Texts that need the library are gathered and converted in one call.
+    std::vector<size_t> pending;
+    std::vector<std::string> texts;
     for (size_t i = 0; i < in.size(); ++i) {
         const Variant& e = in[i];
-        if (dims == 2)
-            out[i] = ConvertValue(e, direction);
-        else if (e.IsArray())
+        if (e.IsArray()) {
             out[i] = ConvertArray(e, direction);
-        else
-            out[i] = Variant(ConvertText(ElementText(e), direction));
+            continue;
+        }
+        if (dims == 2 && (e.IsEmpty() || e.IsNull())) {
+            out[i] = e;
+            continue;
+        }
+        std::string text = dims == 2 ? e.ToString() : ElementText(e);
+        if (IsAscii(text)) {
+            out[i] = Variant(std::move(text));
+        } else {
+            pending.push_back(i);
+            texts.push_back(std::move(text));
+        }
     }
+    std::vector<std::string> converted = ConvertTexts(texts, direction);
+    for (size_t k = 0; k < pending.size(); ++k) out[pending[k]] = Variant(std::move(converted[k]));
     return Variant(std::move(target));
+}
+
+std::vector<std::string> TCodeConverter::ConvertTexts(const std::vector<std::string>& texts, uint8_t direction) const
+{
+    // Answers repeat their values (names, places, kinds): each distinct text is converted once.
+    std::unordered_map<std::string_view, size_t> firstOf;
+    std::vector<size_t> uniqueOf(texts.size());
+    std::vector<std::string_view> unique;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        auto [it, added] = firstOf.try_emplace(texts[i], unique.size());
+        if (added) unique.push_back(texts[i]);
+        uniqueOf[i] = it->second;
+    }
+    const std::vector<std::string> converted = ConvertDistinctTexts(unique, direction);
+    std::vector<std::string> result(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) result[i] = converted[uniqueOf[i]];
+    return result;
+}
+
+std::vector<std::string> TCodeConverter::ConvertDistinctTexts(const std::vector<std::string_view>& texts,
+                                                              uint8_t direction) const
+{
+    std::vector<std::string> result(texts.size());
+    // Line breaks separate the texts of one call: no dictionary entry spans one,
+    // so the joined conversion equals the single ones.
+    std::string joined;
+    std::vector<size_t> joinedIndex;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i].find('\n') != std::string_view::npos) {
+            result[i] = ConvertText(texts[i], direction);
+            continue;
+        }
+        if (!joinedIndex.empty()) joined += '\n';
+        joined += texts[i];
+        joinedIndex.push_back(i);
+    }
+    if (joinedIndex.size() <= 1) {
+        for (size_t i : joinedIndex) result[i] = ConvertText(texts[i], direction);
+        return result;
+    }
+    const std::string all = ConvertText(joined, direction);
+    size_t start = 0, k = 0;
+    for (; k < joinedIndex.size(); ++k) {
+        const size_t end = all.find('\n', start);
+        const bool last = k + 1 == joinedIndex.size();
+        if ((end == std::string::npos) != last) break;
+        result[joinedIndex[k]] = all.substr(start, last ? std::string::npos : end - start);
+        start = end + 1;
+    }
+    if (k != joinedIndex.size())  // the pieces do not match up: convert one by one
+        for (size_t i : joinedIndex) result[i] = ConvertText(texts[i], direction);
+    return result;
 }
 
 Variant TCodeConverter::ConvertValue(const Variant& v, uint8_t direction) const

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/ZentorIni.h"
 #include "lang/Translator.h"
@@ -74,6 +75,8 @@ public:
 private:
     Variant ConvertValue(const Variant& v, uint8_t direction) const;
     Variant ConvertArray(const Variant& v, uint8_t direction) const;
+    std::vector<std::string> ConvertTexts(const std::vector<std::string>& texts, uint8_t direction) const;
+    std::vector<std::string> ConvertDistinctTexts(const std::vector<std::string_view>& texts, uint8_t direction) const;
     void ConvertStringsProperty(TComponent* c, const char* name, uint8_t d) const;
     void ConvertTextProperty(TObject* c, const char* name, uint8_t d) const;
     void ConvertKindSpecific(TComponent* c, uint8_t d) const;

@@ -75,6 +75,21 @@ TEST_F(CodeConverterTest, ValueConversionsOverArrays)
     EXPECT_EQ(conv.GBToBig5(""), "");
 }
 
+TEST_F(CodeConverterTest, ArraysConvertAsEveryTextOnItsOwnWould)
+{
+    Configure("950", "936");
+    TCodeConverter conv(nullptr);
+    // Repeated texts, texts with line breaks, a truncated character at the end of a
+    // text and invalid bytes: the whole-array conversion equals the single ones.
+    const std::vector<std::string> texts = {"应付账款", "供应商", "应付账款", "第一行\n第二行", "尾\xD3",
+                                            "\xFF坏", "", "A01", "发票", "供应商", "干部\r\n"};
+    Variant array = VarArrayCreate(0, static_cast<int>(texts.size()) - 1);
+    for (size_t i = 0; i < texts.size(); ++i) array[static_cast<int>(i)] = Variant(texts[i]);
+    const Variant out = conv.DataToUI(array);
+    for (size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(out[static_cast<int>(i)], Variant(conv.GBToBig5(texts[i]))) << i;
+}
+
 TEST_F(CodeConverterTest, NoConversionLeavesValuesAlone)
 {
     Configure("936");
