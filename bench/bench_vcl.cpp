@@ -5,10 +5,13 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/Variant.h"
 #include "vcl/Component.h"
 #include "vcl/Graphics.h"
+#include "vcl/ListView.h"
 #include "vcl/PropAccess.h"
 #include "vcl/PropTable.h"
 
@@ -74,6 +77,37 @@ void BM_SetPropDirect(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SetPropDirect);
+
+// A lookup filling a report list: one Add per row, a caption and three
+// sub-items each. The time per row must not grow with the row count.
+void BM_ListViewAdd(benchmark::State& state)
+{
+    const int rows = static_cast<int>(state.range(0));
+    std::vector<std::string> codes(static_cast<size_t>(rows));
+    for (int i = 0; i < rows; ++i) codes[static_cast<size_t>(i)] = "C" + std::to_string(100000 + i);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto* list = new TListView(nullptr);
+        list->SetViewStyle(vsReport);
+        for (const char* caption : {"Code", "Name", "Date", "Amount"}) list->Columns()->Add()->SetCaption(caption);
+        state.ResumeTiming();
+        for (int i = 0; i < rows; ++i) {
+            TListItem* item = list->Items()->Add();
+            item->SetCaption(codes[static_cast<size_t>(i)]);
+            TStrings* sub = item->SubItems();
+            sub->Add("Supplier name");
+            sub->Add("2024/05/01");
+            sub->Add("1234.50");
+        }
+        benchmark::DoNotOptimize(list->Items()->Item(rows - 1)->Index());
+        state.PauseTiming();
+        FreeComponent(list);
+        state.ResumeTiming();
+    }
+    state.counters["per_item"] =
+        benchmark::Counter(static_cast<double>(rows), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_ListViewAdd)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qvn

@@ -15,26 +15,6 @@ bool SameName(std::string_view a, std::string_view b) noexcept
     return true;
 }
 
-// name equals key, an upper-case name, without regard to ASCII case (sizes already equal).
-bool MatchesFolded(const char* key, std::string_view name) noexcept
-{
-    for (size_t i = 0; i < name.size(); ++i)
-        if (static_cast<unsigned char>(key[i]) != FoldAscii(static_cast<unsigned char>(name[i]))) return false;
-    return true;
-}
-
-// Length and three folded characters, mixed once: property names differ
-// early, late or in length, and a full comparison settles the rest. Cheaper
-// than a byte-by-byte hash on the short names the lookups see.
-inline uint32_t HashName(std::string_view name) noexcept
-{
-    const size_t n = name.size();
-    const uint64_t key = (uint64_t{n} << 24) | (uint64_t{FoldAscii(static_cast<unsigned char>(name[0]))} << 16) |
-                         (uint64_t{FoldAscii(static_cast<unsigned char>(name[n / 2]))} << 8) |
-                         FoldAscii(static_cast<unsigned char>(name[n - 1]));
-    return static_cast<uint32_t>((key * 0x9E3779B97F4A7C15ull) >> 32);
-}
-
 }  // namespace
 
 TClassInfo::TClassInfo(const char* name, const TClassInfo* parent, Builder build) : name_(name), parent_(parent)
@@ -69,10 +49,10 @@ void TClassInfo::BuildIndex()
         if (p->Name.empty()) continue;  // unreachable by name
         std::string& key = keys_.emplace_back(p->Name);
         for (char& c : key) c = static_cast<char>(FoldAscii(static_cast<unsigned char>(c)));
-        const uint32_t h = HashName(key);
-        size_t i = h & (size - 1);
+        const prop_name::NameKey k(key);
+        size_t i = k.Hash() & (size - 1);
         while (slots_[i].Prop != nullptr) i = (i + 1) & (size - 1);
-        slots_[i] = Slot{h, static_cast<uint32_t>(key.size()), key.data(), p};
+        slots_[i] = Slot{k.Head, k.Tail, static_cast<uint32_t>(key.size()), key.data(), p};
     }
 }
 
@@ -83,15 +63,11 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const
     return false;
 }
 
-const TPropInfo* TClassInfo::FindProp(std::string_view name) const
+bool TClassInfo::MatchesFolded(const char* key, std::string_view name) noexcept
 {
-    if (name.empty()) return nullptr;
-    const uint32_t h = HashName(name);
-    for (size_t i = h & mask_;; i = (i + 1) & mask_) {
-        const Slot& slot = slots_[i];
-        if (slot.Prop == nullptr) return nullptr;
-        if (slot.Hash == h && slot.KeyLength == name.size() && MatchesFolded(slot.Key, name)) return slot.Prop;
-    }
+    for (size_t i = 0; i < name.size(); ++i)
+        if (static_cast<unsigned char>(key[i]) != FoldAscii(static_cast<unsigned char>(name[i]))) return false;
+    return true;
 }
 
 }  // namespace qvn

@@ -7,7 +7,7 @@
 // loader all go through it.
 
 #include <cstdint>
-#include <functional>
+#include <functional>  // kept: includers of this header have long relied on it
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,6 +15,7 @@
 
 #include "platform/Exceptions.h"
 #include "vcl/Event.h"
+#include "vcl/PropNameKey.h"
 
 namespace qvn {
 
@@ -36,18 +37,23 @@ struct TPropInfo {
     int64_t MinValue = INT64_MIN;
     int64_t MaxValue = INT64_MAX;
 
-    std::function<int64_t(const TObject*)> GetOrd;
-    std::function<void(TObject*, int64_t)> SetOrd;
-    std::function<double(const TObject*)> GetFloat;
-    std::function<void(TObject*, double)> SetFloat;
-    std::function<std::string(const TObject*)> GetStr;
-    std::function<void(TObject*, const std::string&)> SetStr;
-    std::function<TObject*(const TObject*)> GetObject;
-    std::function<void(TObject*, TObject*)> SetObject;
-    std::function<TMethod(const TObject*)> GetMethod;
-    std::function<void(TObject*, const TMethod&)> SetMethod;
+    // Plain function pointers: the adders generate one captureless thunk per
+    // accessor, so a call costs one indirect jump and no type-erasure.
+    int64_t (*GetOrd)(const TObject*) = nullptr;
+    void (*SetOrd)(TObject*, int64_t) = nullptr;
+    double (*GetFloat)(const TObject*) = nullptr;
+    void (*SetFloat)(TObject*, double) = nullptr;
+    std::string (*GetStr)(const TObject*) = nullptr;
+    void (*SetStr)(TObject*, const std::string&) = nullptr;
+    TObject* (*GetObject)(const TObject*) = nullptr;
+    void (*SetObject)(TObject*, TObject*) = nullptr;
+    TMethod (*GetMethod)(const TObject*) = nullptr;
+    void (*SetMethod)(TObject*, const TMethod&) = nullptr;
 
-    bool IsWritable() const { return SetOrd || SetFloat || SetStr || SetObject || SetMethod; }
+    bool IsWritable() const
+    {
+        return SetOrd != nullptr || SetFloat != nullptr || SetStr != nullptr || SetObject != nullptr || SetMethod != nullptr;
+    }
 };
 
 // A property that does not exist, is read-only or was given a value it cannot take.
@@ -80,7 +86,17 @@ public:
 
     // Own or inherited property of that name (case-insensitive), or nullptr. A
     // class may republish a parent's property under the same name; its own wins.
-    const TPropInfo* FindProp(std::string_view name) const;
+    const TPropInfo* FindProp(std::string_view name) const
+    {
+        if (name.empty()) return nullptr;
+        const prop_name::NameKey k(name);
+        for (size_t i = k.Hash() & mask_;; i = (i + 1) & mask_) {
+            const Slot& slot = slots_[i];
+            if (slot.Prop == nullptr) return nullptr;
+            if (slot.Head != k.Head || slot.Tail != k.Tail || slot.Length != k.Length) continue;
+            if (k.IsComplete() || MatchesFolded(slot.Key, name)) return slot.Prop;
+        }
+    }
     // All properties, inherited first, in declaration order.
     const std::vector<const TPropInfo*>& Props() const { return ordered_; }
 
@@ -89,15 +105,20 @@ private:
     const TClassInfo* parent_;
     std::vector<std::unique_ptr<TPropInfo>> own_;
     std::vector<const TPropInfo*> ordered_;
-    // Open-addressing table of the effective properties, built once: a lookup
-    // hashes the name folding ASCII case, so no copy of the name is made.
+    // Open-addressing table of the effective properties, built once. A slot
+    // holds the name's key (PropNameKey.h): for names of up to 16 characters
+    // the key alone decides, so a hit needs neither a pointer chase nor a
+    // character loop. Longer names compare in full against Key.
     struct Slot {
-        uint32_t Hash = 0;
-        uint32_t KeyLength = 0;
+        uint64_t Head = 0;
+        uint64_t Tail = 0;
+        uint32_t Length = 0;
         const char* Key = nullptr;  // the name in upper case (in keys_)
         const TPropInfo* Prop = nullptr;
     };
     void BuildIndex();
+    // name equals key, an upper-case name of the same size, without regard to ASCII case.
+    static bool MatchesFolded(const char* key, std::string_view name) noexcept;
     std::vector<Slot> slots_;  // size a power of two, at most half full
     size_t mask_ = 0;
     std::vector<std::string> keys_;

@@ -1,5 +1,6 @@
 #include "vcl/PropAccess.h"
 
+#include <bit>
 #include <cstdint>
 
 #include "platform/IniFile.h"
@@ -28,6 +29,49 @@ std::string_view TrimView(std::string_view s)
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
     while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
     return s;
+}
+
+// Bytes of a word that are '.' get their high bit set; the lowest set bit is
+// always the first dot (a false hit can only follow a true one).
+uint64_t DotBits(uint64_t word)
+{
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    const uint64_t x = word ^ ('.' * kOnes);
+    return (x - kOnes) & ~x & (0x80 * kOnes);
+}
+
+size_t FirstDotByte(uint64_t bits) { return static_cast<size_t>(std::countr_zero(bits)) / 8; }
+
+// Position of the first '.' in path. Paths are a few short names, so a word
+// at a time beats both a byte loop and a library call.
+size_t FindDot(std::string_view path)
+{
+    const char* p = path.data();
+    const size_t n = path.size();
+    if constexpr (std::endian::native == std::endian::little) {
+        size_t i = 0;
+        for (; i + 8 <= n; i += 8)
+            if (const uint64_t bits = DotBits(prop_name::Load64(p + i)); bits != 0) return i + FirstDotByte(bits);
+        if (n >= 8) {
+            // The last eight bytes overlap ones already seen to hold no dot.
+            const uint64_t bits = DotBits(prop_name::Load64(p + n - 8));
+            return bits != 0 ? n - 8 + FirstDotByte(bits) : std::string_view::npos;
+        }
+        if (n >= 4) {
+            const uint64_t word = uint64_t{prop_name::Load32(p)} | uint64_t{prop_name::Load32(p + n - 4)} << 32;
+            const uint64_t bits = DotBits(word);
+            if (bits == 0) return std::string_view::npos;
+            const size_t at = FirstDotByte(bits);
+            return at < 4 ? at : n - 4 + (at - 4);
+        }
+    }
+    return path.find('.');
+}
+
+const TPropInfo* LookUp(const TObject* obj, std::string_view name)
+{
+    if (obj == nullptr || name.empty()) return nullptr;
+    return obj->ClassInfo().FindProp(name);
 }
 
 [[noreturn]] void RaiseInvalidValue() { throw EPropertyError("Invalid property value"); }
@@ -126,7 +170,8 @@ void AssignFloat(TObject* obj, const TPropInfo& prop, const Variant& value)
     prop.SetFloat(obj, d);
 }
 
-void Assign(TObject* obj, const TPropInfo& prop, const Variant& value)
+// Assign's general case: every kind and every variant type.
+void AssignConverted(TObject* obj, const TPropInfo& prop, const Variant& value)
 {
     if (!prop.IsWritable()) throw EPropertyError("Property " + prop.Name + " is read-only");
     if (value.IsNull() || value.IsArray()) RaiseInvalidValue();
@@ -142,20 +187,46 @@ void Assign(TObject* obj, const TPropInfo& prop, const Variant& value)
     }
 }
 
+// An integer given to an integer property is by far the most frequent
+// assignment (colours, sizes, positions); it skips the conversions.
+void Assign(TObject* obj, const TPropInfo& prop, const Variant& value)
+{
+    const bool integerProp = prop.Kind == TTypeKind::tkInteger || prop.Kind == TTypeKind::tkInt64;
+    if (integerProp && prop.SetOrd != nullptr && value.Type() == VarType::Integer) {
+        prop.SetOrd(obj, FitRange(prop, value.ToInt()));
+        return;
+    }
+    AssignConverted(obj, prop, value);
+}
+
+// Raising builds a message; kept out of line so the lookups that succeed stay small.
+[[noreturn, gnu::cold, gnu::noinline]] void RaiseNoSuchProperty(std::string_view name)
+{
+    throw EPropertyError("Property " + std::string(name) + " does not exist");
+}
+
+[[noreturn, gnu::cold, gnu::noinline]] void RaiseNoObject(std::string_view name)
+{
+    throw EPropertyError("Cannot set property " + std::string(name) + " of no object");
+}
+
+[[noreturn, gnu::cold, gnu::noinline]] void RaiseNotAnObject(const TPropInfo& prop)
+{
+    throw EPropertyError("Property " + prop.Name + " is not an object");
+}
+
+// The property name on obj, which must be an object; raises when either is missing.
 const TPropInfo& RequireProp(const TObject* obj, std::string_view name)
 {
-    const TPropInfo* prop = FindPropInfo(obj, name);
-    if (prop == nullptr) throw EPropertyError("Property " + std::string(name) + " does not exist");
+    if (obj == nullptr) RaiseNoObject(name);
+    const TPropInfo* prop = LookUp(obj, name);
+    if (prop == nullptr) RaiseNoSuchProperty(name);
     return *prop;
 }
 
 }  // namespace
 
-const TPropInfo* FindPropInfo(const TObject* obj, std::string_view name)
-{
-    if (obj == nullptr || name.empty()) return nullptr;
-    return obj->ClassInfo().FindProp(name);
-}
+const TPropInfo* FindPropInfo(const TObject* obj, std::string_view name) { return LookUp(obj, name); }
 
 bool HasPropByName(const TObject* obj, std::string_view name) { return FindPropInfo(obj, name) != nullptr; }
 
@@ -226,24 +297,18 @@ Variant GetPropValue(const TObject* obj, std::string_view name)
 
 void SetPropValue(TObject* obj, std::string_view name, const Variant& value)
 {
-    if (obj == nullptr) throw EPropertyError("Cannot set property " + std::string(name) + " of no object");
     Assign(obj, RequireProp(obj, name), value);
 }
 
 void SetPropPath(TObject* obj, std::string_view path, const Variant& value)
 {
-    for (;;) {
-        const size_t dot = path.find('.');
-        if (dot == std::string_view::npos) break;
-        const std::string_view head = path.substr(0, dot);
-        if (obj == nullptr) throw EPropertyError("Cannot set property " + std::string(head) + " of no object");
-        const TPropInfo& prop = RequireProp(obj, head);
-        if (prop.Kind != TTypeKind::tkClass || !prop.GetObject)
-            throw EPropertyError("Property " + prop.Name + " is not an object");
+    for (size_t dot = FindDot(path); dot != std::string_view::npos; dot = FindDot(path)) {
+        const TPropInfo& prop = RequireProp(obj, path.substr(0, dot));
+        if (prop.Kind != TTypeKind::tkClass || prop.GetObject == nullptr) RaiseNotAnObject(prop);
         obj = prop.GetObject(obj);
         path.remove_prefix(dot + 1);
     }
-    SetPropValue(obj, path, value);
+    Assign(obj, RequireProp(obj, path), value);
 }
 
 bool TrySetPropPath(TObject* obj, std::string_view path, const Variant& value) noexcept
