@@ -1,5 +1,7 @@
 #include "support/Robot.h"
 
+#include "vcl/PropAccess.h"
+
 namespace qvn::test {
 namespace {
 
@@ -40,6 +42,8 @@ void Robot::Type(TWinControl* control, const AnsiString& text)
         if (!alive) return;
         if (left != 0) kept += left;
     }
+    // A read-only control refuses typing: its text stays as it was.
+    if (HasPropByName(control, "ReadOnly") && GetOrdPropByName(control, "ReadOnly") != 0) return;
     control->SetText(kept);
 }
 

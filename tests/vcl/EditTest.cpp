@@ -41,6 +41,15 @@ TEST_F(EditTest, TypingAndCodeBothChangeTheTextButOnlyTypingModifies)
     EXPECT_EQ(changes.size(), 2u);
 }
 
+TEST_F(EditTest, ReadOnlyEditKeepsItsTextWhenTypedInto)
+{
+    edit->SetText("kept");
+    edit->SetReadOnly(true);
+    robot.Type(edit, "xyz");
+    EXPECT_EQ(edit->Text(), "kept");
+    EXPECT_FALSE(edit->Modified());
+}
+
 TEST_F(EditTest, MaxLengthHoldsTypingButNotCode)
 {
     edit->SetMaxLength(4);
