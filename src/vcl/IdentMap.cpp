@@ -13,7 +13,8 @@ namespace qvn {
 namespace {
 
 struct CaseFoldLess {
-    bool operator()(const std::string& a, const std::string& b) const
+    using is_transparent = void;  // lets a lookup take the caller's view without building a string
+    bool operator()(std::string_view a, std::string_view b) const
     {
         const size_t n = a.size() < b.size() ? a.size() : b.size();
         for (size_t i = 0; i < n; ++i) {
@@ -61,10 +62,25 @@ bool IntToIdent(int32_t value, std::string& ident, std::span<const TIdentMapEntr
     return false;
 }
 
+namespace {
+
+// ident equals the NUL-terminated name without regard to ASCII case; walks
+// the name only as far as it agrees, so a table scan never measures names.
+bool SameIdent(std::string_view ident, const char* name)
+{
+    for (const char c : ident) {
+        if (*name == '\0' || CaseFoldLess::Fold(c) != CaseFoldLess::Fold(*name)) return false;
+        ++name;
+    }
+    return *name == '\0';
+}
+
+}  // namespace
+
 bool IdentToInt(std::string_view ident, int32_t& value, std::span<const TIdentMapEntry> map)
 {
     for (const TIdentMapEntry& e : map) {
-        if (SameTextAscii(ident, e.Name)) {
+        if (SameIdent(ident, e.Name)) {
             value = e.Value;
             return true;
         }
@@ -76,7 +92,7 @@ const TIdentMapping* FindIdentMapping(std::string_view typeName)
 {
     Registry& r = TheRegistry();
     std::lock_guard guard(r.lock);
-    auto it = r.byType.find(std::string(typeName));
+    auto it = r.byType.find(typeName);
     return it == r.byType.end() ? nullptr : &it->second;
 }
 

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "platform/Format.h"
 #include "platform/IniFile.h"
 #include "vcl/IdentMap.h"
 #include "vcl/Object.h"
@@ -111,9 +112,12 @@ int64_t IntegerOrdinal(const TPropInfo& prop, const Variant& value)
     if (value.IsText()) {
         const AnsiString text = value.ToString();
         int32_t mapped = 0;
-        if (FindIdentMapping(prop.TypeName) != nullptr) {
-            if (!IdentOrNumberToInt(prop.TypeName, TrimView(text), mapped)) RaiseInvalidValue();
-            return mapped;
+        if (const TIdentMapping* mapping = FindIdentMapping(prop.TypeName); mapping != nullptr) {
+            const std::string_view trimmed = TrimView(text);
+            if (mapping->ToInt(trimmed, mapped)) return mapped;
+            int number = 0;
+            if (!TryStrToInt(trimmed, number)) RaiseInvalidValue();
+            return number;
         }
     }
     return VariantToInteger(value);
