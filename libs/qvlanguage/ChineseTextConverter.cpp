@@ -5,17 +5,6 @@
 #include "platform/CodePage.h"
 
 namespace qvn {
-namespace {
-
-bool IsAscii(std::string_view s)
-{
-    for (char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
-}  // namespace
-
 const char* ChineseTextConverter::ConfigName(Direction direction)
 {
     // The plain s2t tables produce characters Big5 lacks; the Taiwan ones do not.
@@ -39,7 +28,7 @@ ChineseTextConverter::~ChineseTextConverter() = default;
 
 std::string ChineseTextConverter::Convert(std::string_view text) const
 {
-    if (IsAscii(text)) return std::string(text);
+    if (IsAsciiText(text)) return std::string(text);
     auto wide = ToWide(text, from_, ConvertMode::Replace);
     if (!wide) return std::string(text);
     std::string utf8 = std::move(wide->Utf8());

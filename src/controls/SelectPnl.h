@@ -20,6 +20,7 @@
 #include "controls/OrinMaskEdit.h"
 #include "controls/RangeOrder.h"
 #include "controls/SelectTypes.h"
+#include "lang/ComponentTexts.h"
 #include "lang/DisabledGlyph.h"
 #include "vcl/GroupBox.h"
 #include "vcl/Label.h"
@@ -31,7 +32,7 @@ namespace qvn {
 class TF2Button;
 class TGSpeedButton;
 
-class TSelectPanel : public TGroupBox, public IGlyphButtons {
+class TSelectPanel : public TGroupBox, public IGlyphButtons, public ITextConvertible {
     QVN_CLASS_INFO()
 public:
     // Hints of the parts, in the order ChildHints lists them.
@@ -59,6 +60,8 @@ public:
     TOrinListView* ListView() const { return itemList_; }
     // The three lookup buttons (the base form gives them their disabled images).
     std::vector<TComponent*> GlyphButtons() const override;
+    // For a whole-form conversion: the word lists, the hint word and the inner list.
+    void ConvertOwnTexts(const TextConversion& convert) override;
 
     // Range mode: Style sp_Range, or sp_UserChoice with TypeCheck checked.
     bool IsRangeMode() const;

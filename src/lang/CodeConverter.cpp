@@ -18,13 +18,6 @@
 namespace qvn {
 namespace {
 
-bool IsAscii(std::string_view s)
-{
-    for (char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
 // The text of an array element; Null cannot be a text.
 std::string ElementText(const Variant& v)
 {
@@ -81,7 +74,7 @@ void TCodeConverter::SetDesignType(TDesignType t)
 std::string TCodeConverter::ConvertText(std::string_view text, uint8_t direction) const
 {
     // Plain ASCII reads the same in both code pages: it never needs the library.
-    if (translator_ == nullptr || text.empty() || IsAscii(text)) return std::string(text);
+    if (translator_ == nullptr || text.empty() || IsAsciiText(text)) return std::string(text);
     if (direction == kGBToBig5) return translator_->GBToBig5(text);
     if (direction == kBig5ToGB) return translator_->Big5ToGB(text);
     return std::string(text);
@@ -115,7 +108,7 @@ Variant TCodeConverter::ConvertArray(const Variant& v, uint8_t direction) const
             continue;
         }
         std::string text = dims == 2 ? e.ToString() : ElementText(e);
-        if (IsAscii(text)) {
+        if (IsAsciiText(text)) {
             out[i] = Variant(std::move(text));
         } else {
             pending.push_back(i);

@@ -116,20 +116,13 @@ bool IsAsciiCompatible(int codePage)
            codePage == CP_LATIN1 || codePage == 20127 || (codePage >= 28591 && codePage <= 28606);
 }
 
-bool IsAscii(std::string_view s)
-{
-    for (char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
 std::optional<std::string> Convert(std::string_view in, int fromCp, int toCp, ConvertMode mode)
 {
     iconv_t h = Cache().Get(fromCp, toCp);
     if (h == IconvCache::invalid()) return std::nullopt;
     if (in.empty()) return std::string();
     // Plain ASCII reads the same in every ASCII-compatible code page.
-    if (IsAsciiCompatible(fromCp) && IsAsciiCompatible(toCp) && IsAscii(in)) return std::string(in);
+    if (IsAsciiCompatible(fromCp) && IsAsciiCompatible(toCp) && IsAsciiText(in)) return std::string(in);
 
     const std::string_view replacement = (toCp == CP_UTF8) ? std::string_view("\xEF\xBF\xBD") : std::string_view("?");
     // One scratch buffer per thread: the result is then allocated once at its exact size.

@@ -10,6 +10,15 @@
 
 namespace qvn {
 
+// True when every byte is below 0x80: such text reads the same in every
+// ASCII-compatible code page.
+inline bool IsAsciiText(std::string_view s) noexcept
+{
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 // 8-bit text in the process code page (or a code page the caller names).
 using AnsiString = std::string;
 

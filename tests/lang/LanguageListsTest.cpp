@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "controls/SelectPnl.h"
 #include "lang/CodeConverter.h"
 #include "lang/LanguageController.h"
 #include "platform/CodePage.h"
@@ -112,8 +113,13 @@ TEST_F(LanguageListsTest, WholeFormConversionReachesEveryKindOfList)
     grid->SetParent(form);
     grid->SetCells(1, 1, "金额");
     auto* menu = new TPopupMenu(form);
+    auto* panel = new TSelectPanel(form);
+    panel->SetName("sp02");
+    panel->SetParent(form);
+    panel->SetHintWord("编号");
     TCodeConverter conv(form);
     conv.ConvertComponents(form);
+    EXPECT_EQ(panel->HintWord(), conv.GBToBig5("编号"));
     const auto big5 = [&](const char* gb) { return conv.GBToBig5(gb); };
     EXPECT_EQ(combo->Items()->Get(0), big5("供应商"));
     EXPECT_EQ(combo->ItemIndex(), 1);
