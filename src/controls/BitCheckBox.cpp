@@ -5,9 +5,9 @@
 
 #include "controls/CaptionText.h"
 #include "controls/CheckBoxBitmaps.h"
-#include "controls/QvMessages.h"
 #include "vcl/Bitmap.h"
 #include "vcl/Canvas.h"
+#include "vcl/Messages.h"
 #include "vcl/PropTable.h"
 
 namespace qvn {
@@ -143,7 +143,7 @@ bool TBitCheckBox::AcceleratorPressed(char key)
 
 void TBitCheckBox::Dispatch(TMessage& m)
 {
-    if (m.Msg == QCM_DIALOGCHAR) {
+    if (m.Msg == CM_DIALOGCHAR) {
         m.Result = AcceleratorPressed(static_cast<char>(m.WParam)) ? 1 : 0;
         return;
     }

@@ -6,7 +6,7 @@
 //
 // Changing State by code fires nothing. A click (mouse or space bar)
 // toggles, fires OnClick and then takes the focus. The caption's
-// accelerator (QCM_DIALOGCHAR) focuses the box and toggles it without OnClick.
+// accelerator (CM_DIALOGCHAR) focuses the box and toggles it without OnClick.
 
 #include <memory>
 

@@ -12,12 +12,3 @@ constexpr UINT QVM_F3KEY = WM_USER + 11;
 constexpr UINT QVM_F4KEY = WM_USER + 12;
 
 }  // namespace qvn
-
-namespace qvn {
-
-// An accelerator character (Alt + letter) offered to a control: WParam is
-// the character, Result 1 when the control used it. The component model's
-// key routing does not deliver accelerators yet, so a caller sends it.
-constexpr UINT QCM_DIALOGCHAR = CM_BASE + 6;
-
-}  // namespace qvn

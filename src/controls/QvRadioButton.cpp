@@ -3,8 +3,8 @@
 #include <cctype>
 
 #include "controls/CaptionText.h"
-#include "controls/QvMessages.h"
 #include "vcl/Canvas.h"
+#include "vcl/Messages.h"
 #include "vcl/PropTable.h"
 
 namespace qvn {
@@ -92,7 +92,7 @@ void TQvRadioButton::Click()
 
 void TQvRadioButton::Dispatch(TMessage& m)
 {
-    if (m.Msg == QCM_DIALOGCHAR) {
+    if (m.Msg == CM_DIALOGCHAR) {
         // The accelerator only focuses; it does not check.
         const TAccelSplit split = SplitAccel(Caption());
         const auto key = static_cast<unsigned char>(m.WParam);

@@ -26,4 +26,10 @@ char AccelCharOf(std::string_view caption)
     return 0;
 }
 
+bool IsAccel(char key, std::string_view caption)
+{
+    const char accel = AccelCharOf(caption);
+    return accel != 0 && key != 0 && accel == static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+}
+
 }  // namespace qvn

@@ -11,5 +11,7 @@ namespace qvn {
 std::string StripAccelChars(std::string_view caption);
 // The accelerator character in upper case, or 0 when the caption has none.
 char AccelCharOf(std::string_view caption);
+// key, in either case, is the caption's accelerator (never for a caption without one).
+bool IsAccel(char key, std::string_view caption);
 
 }  // namespace qvn

@@ -1,5 +1,7 @@
 #include "vcl/ButtonControl.h"
 
+#include "vcl/AccelText.h"
+
 namespace qvn {
 
 QVN_DEFINE_CLASS_INFO(TButtonControl, TWinControl)
@@ -10,6 +12,16 @@ void TButtonControl::KeyUp(Word& key, TShiftState shift)
 {
     TWinControl::KeyUp(key, shift);
     if (key == VK_SPACE && shift.Empty()) SpacePressed();
+}
+
+bool TButtonControl::DialogChar(char key)
+{
+    if (!IsAccel(key, Caption()) || !CanFocus()) return false;
+    const TControlLink self = Link();
+    SetFocus();
+    // A failed exit check elsewhere keeps the focus there: then nothing is pressed.
+    if (self && Focused()) AcceleratorPressed();
+    return true;
 }
 
 void TButtonControl::Dispatch(TMessage& m)

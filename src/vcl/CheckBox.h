@@ -3,7 +3,7 @@
 // AllowGrayed, or set by code) grayed. Every change of State fires OnClick,
 // whether a person or code made it. A click (mouse or space bar) toggles:
 // unchecked -> grayed (AllowGrayed) or checked, checked -> unchecked,
-// grayed -> checked.
+// grayed -> checked. The caption's accelerator focuses the box and toggles it.
 
 #include "vcl/Alignment.h"
 #include "vcl/ButtonControl.h"
@@ -37,6 +37,7 @@ public:
 
 protected:
     void SpacePressed() override { Toggle(); }
+    void AcceleratorPressed() override { Toggle(); }
 
 private:
     TCheckBoxState state_ = cbUnchecked;

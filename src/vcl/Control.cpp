@@ -3,12 +3,23 @@
 #include <algorithm>
 
 #include "vcl/Form.h"
+#include "vcl/Menus.h"
 #include "vcl/PropTable.h"
 #include "vcl/WinControl.h"
 
 namespace qvn {
+namespace {
+
+// WM_CONTEXTMENU carries (-1, -1) when the request came from the keyboard.
+bool FromKeyboard(LPARAM pos) { return PointParamX(pos) == -1 && PointParamY(pos) == -1; }
+
+}  // namespace
 
 QVN_DEFINE_CLASS_INFO(TControl, TComponent, [](TPropTable& t) {
+    AddSetProp<TControl, &TControl::Anchors, &TControl::SetAnchors>(t, "Anchors", "TAnchors",
+                                                                   {"akLeft", "akTop", "akRight", "akBottom"});
+    AddObjectProp<TControl, &TControl::PopupMenu, &TControl::SetPopupMenu>(t, "PopupMenu", "TPopupMenu");
+    AddEventProp<TControl, &TControl::OnContextPopup>(t, "OnContextPopup", "TContextPopupEvent");
     AddIntProp<TControl, &TControl::Left, &TControl::SetLeft>(t, "Left");
     AddIntProp<TControl, &TControl::Top, &TControl::SetTop>(t, "Top");
     AddIntProp<TControl, &TControl::Width, &TControl::SetWidth>(t, "Width");
@@ -80,8 +91,91 @@ void TControl::SetBounds(int left, int top, int width, int height)
     width_ = width;
     height_ = height;
     NotifyPeer(TPeerChange::Bounds);
+    if (!anchorMoving_) UpdateAnchorRules();
     if (align_ != alNone) RequestAlign();
     BoundsChanged(moved, resized);
+}
+
+void TControl::SetAnchors(TAnchors anchors)
+{
+    anchors = anchors * TAnchors{akLeft, akTop, akRight, akBottom};
+    if (anchors == anchors_) return;
+    anchors_ = anchors;
+    UpdateAnchorRules();
+}
+
+void TControl::UpdateAnchorRules()
+{
+    if (parent_ == nullptr) return;
+    originalParentSize_ = Point(parent_->ClientWidth(), parent_->ClientHeight());
+    auto rule = [](bool low, bool high, int pos, int size) {
+        if (high) return low ? size : pos;
+        return pos + size / 2;
+    };
+    anchorRules_.X = rule(anchors_.Contains(akLeft), anchors_.Contains(akRight), left_, width_);
+    anchorRules_.Y = rule(anchors_.Contains(akTop), anchors_.Contains(akBottom), top_, height_);
+}
+
+void TControl::ApplyAnchors(TPoint parentSize)
+{
+    if (align_ != alNone || anchors_ == kDefaultAnchors) return;
+    struct Axis {
+        int pos, size;
+    };
+    // One axis: low/high are the left and right (top and bottom) anchors.
+    auto follow = [](bool low, bool high, Axis a, int rule, int original, int now) {
+        if (high) {
+            if (low) a.size = now - (original - rule);
+            else a.pos = rule + (now - original);
+        } else if (!low && original > 0) {
+            a.pos = static_cast<int>(static_cast<long long>(rule) * now / original) - a.size / 2;
+        }
+        return a;
+    };
+    const Axis x = follow(anchors_.Contains(akLeft), anchors_.Contains(akRight), {left_, width_}, anchorRules_.X,
+                          originalParentSize_.X, parentSize.X);
+    const Axis y = follow(anchors_.Contains(akTop), anchors_.Contains(akBottom), {top_, height_}, anchorRules_.Y,
+                          originalParentSize_.Y, parentSize.Y);
+    anchorMoving_ = true;
+    try {
+        SetBounds(x.pos, y.pos, x.size, y.size);
+    } catch (...) {
+        anchorMoving_ = false;
+        throw;
+    }
+    anchorMoving_ = false;
+}
+
+TPoint TControl::ClientOrigin() const
+{
+    if (parent_ == nullptr) return Point(left_, top_);
+    const TPoint p = parent_->ClientOrigin();
+    return Point(p.X + left_, p.Y + top_);
+}
+
+TPoint TControl::ClientToScreen(TPoint p) const
+{
+    const TPoint o = ClientOrigin();
+    return Point(p.X + o.X, p.Y + o.Y);
+}
+
+TPoint TControl::ScreenToClient(TPoint p) const
+{
+    const TPoint o = ClientOrigin();
+    return Point(p.X - o.X, p.Y - o.Y);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu)
+{
+    if (menu == popupMenu_) return;
+    popupMenu_ = menu;
+    if (menu != nullptr) menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == popupMenu_) popupMenu_ = nullptr;
 }
 
 void TControl::BoundsChanged(bool moved, bool resized)
@@ -242,6 +336,8 @@ void TControl::Dispatch(TMessage& m)
     case WM_MBUTTONDOWN: HandleMouseButton(m, mbMiddle, true, false); return;
     case WM_MBUTTONUP: HandleMouseButton(m, mbMiddle, false, false); return;
     case WM_MOUSEMOVE: MouseMove(MouseKeysToShiftState(m.WParam), PointParamX(m.LParam), PointParamY(m.LParam)); return;
+    case WM_CONTEXTMENU: HandleContextMenu(m); return;
+    case CM_DIALOGCHAR: m.Result = DialogChar(static_cast<char>(static_cast<unsigned char>(m.WParam))) ? 1 : 0; return;
     default: DefaultHandler(m);
     }
 }
@@ -265,6 +361,14 @@ void TControl::HandleMouseButton(TMessage& m, TMouseButton button, bool down, bo
         MouseDown(button, shift, x, y);
         return;
     }
+    if (button == mbRight) {
+        MouseUp(button, shift, x, y);
+        if (!self) return;
+        // As the platform does after a right button release nobody kept.
+        const TPoint at = ClientToScreen(Point(x, y));
+        Perform(WM_CONTEXTMENU, 0, MakePointParam(at.X, at.Y));
+        return;
+    }
     // A button-up only clicks when the press started on this control and
     // ends inside it (a stray button-up, say to end a mouse capture, does not).
     if (button == mbLeft && clicked_) {
@@ -278,6 +382,37 @@ void TControl::HandleMouseButton(TMessage& m, TMouseButton button, bool down, bo
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) { OnMouseDown(this, button, shift, x, y); }
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) { OnMouseUp(this, button, shift, x, y); }
 void TControl::MouseMove(TShiftState shift, int x, int y) { OnMouseMove(this, shift, x, y); }
+
+void TControl::HandleContextMenu(TMessage& m)
+{
+    if (m.Result != 0) return;
+    const bool fromKeyboard = FromKeyboard(m.LParam);
+    TPoint at = Point(PointParamX(m.LParam), PointParamY(m.LParam));
+    bool handled = false;
+    const TControlLink self = Link();
+    DoContextPopup(fromKeyboard ? Point(-1, -1) : ScreenToClient(at), handled);
+    if (!self) return;
+    if (handled) {
+        m.Result = 1;
+        return;
+    }
+    if (popupMenu_ != nullptr && popupMenu_->AutoPopup()) {
+        if (fromKeyboard) at = ClientToScreen(Point(0, 0));
+        popupMenu_->SetPopupComponent(this);
+        popupMenu_->Popup(at.X, at.Y);
+        m.Result = 1;
+        return;
+    }
+    if (parent_ != nullptr) m.Result = parent_->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);
+}
+
+void TControl::DoContextPopup(TPoint mousePos, bool& handled) { OnContextPopup(this, mousePos, handled); }
+
+bool TControl::DialogChar(char key)
+{
+    (void)key;
+    return false;
+}
 
 void TControl::Click() { OnClick(this); }
 void TControl::DblClick() { OnDblClick(this); }

@@ -6,6 +6,19 @@
 // the click and mouse events. Messages reach it through Perform/WndProc;
 // the message switch of a class is its Dispatch override.
 //
+// Context menus: a right button release (or a context-menu request,
+// WM_CONTEXTMENU) fires OnContextPopup, then pops up the control's
+// PopupMenu; a control without one passes the request to its parent, so the
+// nearest parent with a menu answers (and becomes its PopupComponent).
+//
+// Anchors: a control remembers its distances to its parent's edges when it
+// is placed (SetBounds, a new parent, new Anchors). When the parent's client
+// size changes, an edge anchored right (bottom) keeps its distance to the
+// parent's right (bottom) edge: the control moves, or stretches when it is
+// anchored left (top) too; anchored neither way, it keeps its centre at the
+// same proportion of the parent's width (height). Aligned controls ignore
+// their anchors.
+//
 // Lifetime: the Owner frees a control; freeing detaches it from its parent,
 // moves the focus away and drops the messages queued for it.
 
@@ -24,6 +37,15 @@ namespace qvn {
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
+
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = SetOf<TAnchorKind>;
+constexpr TAnchors kDefaultAnchors{akLeft, akTop};
+
+// MousePos is in the control's client coordinates, (-1, -1) when the request
+// came from the keyboard. Setting Handled keeps the popup menu down.
+using TContextPopupEvent = Event<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 
 QVN_DECLARE_EXCEPTION(EInvalidOperation, Exception)
 
@@ -77,6 +99,13 @@ public:
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors anchors);
+
+    // Where the client area's (0, 0) lies on the screen, and conversions.
+    virtual TPoint ClientOrigin() const;
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
 
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
@@ -114,6 +143,10 @@ public:
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor);
 
+    // Not owned: the menu is freed elsewhere, and then this property becomes nullptr.
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+
     TControlStyle ControlStyle() const { return style_; }
     void SetControlStyle(TControlStyle style) { style_ = style; }
 
@@ -144,6 +177,7 @@ public:
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
+    TContextPopupEvent OnContextPopup;
 
 protected:
     // The text storage; controls that keep their text elsewhere (a memo's lines) override both.
@@ -170,6 +204,12 @@ protected:
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
+    // Fires OnContextPopup; see the file comment.
+    virtual void DoContextPopup(TPoint mousePos, bool& handled);
+    // An accelerator character offered by the form (CM_DIALOGCHAR): true
+    // when this control used it. Controls with a caption accelerator override it.
+    virtual bool DialogChar(char key);
+    void Notification(TComponent* component, TOperation operation) override;
 
     void NotifyPeer(TPeerChange what)
     {
@@ -181,12 +221,24 @@ protected:
 private:
     friend class TWinControl;
     void HandleMouseButton(TMessage& m, TMouseButton button, bool down, bool dbl);
+    void HandleContextMenu(TMessage& m);
+    // Remembers the distances the anchors keep (see the file comment).
+    void UpdateAnchorRules();
+    // Follows the anchors after the parent's client area became parentSize.
+    void ApplyAnchors(TPoint parentSize);
     void OwnFontChanged(TObject*);
 
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     TAlign align_ = alNone;
+    TAnchors anchors_ = kDefaultAnchors;
+    // Per axis: the right (bottom) margin, the width (height) when stretching,
+    // or the centre; measured against originalParentSize_.
+    TPoint anchorRules_;
+    TPoint originalParentSize_;
+    bool anchorMoving_ = false;
+    TPopupMenu* popupMenu_ = nullptr;
     bool visible_ = true;
     bool enabled_ = true;
     AnsiString text_;

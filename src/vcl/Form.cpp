@@ -2,6 +2,7 @@
 
 #include "vcl/Application.h"
 #include "vcl/DialogHost.h"
+#include "vcl/Menus.h"
 #include "vcl/PropTable.h"
 #include "vcl/Screen.h"
 
@@ -56,6 +57,7 @@ QVN_DEFINE_CLASS_INFO(TForm, TCustomForm, [](TPropTable& t) {
     AddEnumProp<TCustomForm, &TCustomForm::FormStyle, &TCustomForm::SetFormStyle>(
         t, "FormStyle", "TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"});
     AddBoolProp<TCustomForm, &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview>(t, "KeyPreview");
+    AddObjectProp<TCustomForm, &TCustomForm::Menu, &TCustomForm::SetMenu>(t, "Menu", "TMainMenu");
     AddIntProp<TCustomForm, &TCustomForm::ModalResult, &TCustomForm::SetModalResult>(t, "ModalResult", "TModalResult");
     control_props::ParentFont(t);
     AddEnumProp<TCustomForm, &TCustomForm::Position, &TCustomForm::SetPosition>(
@@ -74,6 +76,7 @@ QVN_DEFINE_CLASS_INFO(TForm, TCustomForm, [](TPropTable& t) {
     AddEventProp<TCustomForm, &TCustomForm::OnHide>(t, "OnHide");
     control_props::MouseEvents(t);
     control_props::OnResize(t);
+    AddEventProp<TCustomForm, &TCustomForm::OnShortCut>(t, "OnShortCut", "TShortCutEvent");
     AddEventProp<TCustomForm, &TCustomForm::OnShow>(t, "OnShow");
 })
 
@@ -308,6 +311,35 @@ TRect TCustomForm::ClientRect() const
 {
     const Frame f = FrameOf(borderStyle_);
     return Rect(0, 0, std::max(0, Width() - 2 * f.Border), std::max(0, Height() - 2 * f.Border - f.Caption));
+}
+
+TPoint TCustomForm::ClientOrigin() const
+{
+    const Frame f = FrameOf(borderStyle_);
+    return Point(Left() + f.Border, Top() + f.Border + f.Caption);
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu)
+{
+    if (menu == menu_) return;
+    menu_ = menu;
+    if (menu != nullptr) menu->FreeNotification(this);
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == menu_) menu_ = nullptr;
+}
+
+bool TCustomForm::IsShortCut(Word key, TShiftState shift)
+{
+    TMessage message{WM_KEYDOWN, key, ShiftStateToKeyData(shift), 0};
+    bool handled = false;
+    const TControlLink self = Link();
+    OnShortCut(message, handled);
+    if (handled || !self) return true;
+    return menu_ != nullptr && menu_->IsShortCut(key, shift);
 }
 
 TModalResult TCustomForm::ShowModal()

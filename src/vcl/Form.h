@@ -18,6 +18,10 @@
 // move through the tab order, arrow keys among siblings, WM_NEXTDLGCTL to
 // the next or previous control.
 //
+// Short-cuts: IsShortCut gives OnShortCut the first say, then the main menu
+// (Menu). The key input offers a stroke to it after the popup menus of the
+// focused control and its parents, before any key event (see KeyInput.h).
+//
 // Closing: Close asks OnCloseQuery, then OnClose with the action caHide
 // (caNone keeps the form, caHide hides it, caMinimize minimises it, caFree
 // releases it); Release posts CM_RELEASE so the form is freed by the next
@@ -41,6 +45,11 @@ enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 
 using TCloseEvent = Event<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = Event<void(TObject* Sender, bool& CanClose)>;
+// Msg is the key-down message of the stroke (WParam the key, LParam the key
+// data); setting Handled ends the stroke there.
+using TShortCutEvent = Event<void(TMessage& Msg, bool& Handled)>;
+
+class TMainMenu;
 
 class TCustomForm : public TWinControl {
     QVN_CLASS_INFO()
@@ -76,6 +85,12 @@ public:
     void SetBorderStyle(TFormBorderStyle style);
     TFormStyle FormStyle() const { return formStyle_; }
     void SetFormStyle(TFormStyle style) { formStyle_ = style; }
+    // Not owned: freeing the menu elsewhere sets this to nullptr.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+
+    // See the file comment; true when the stroke was used.
+    virtual bool IsShortCut(Word key, TShiftState shift);
 
     // Visible = true shows the form (OnShow, then it becomes the active
     // form); false hides it (OnHide; the most recent other visible form
@@ -105,6 +120,7 @@ public:
 
     // The client area is the window less the frame of its border style.
     TRect ClientRect() const override;
+    TPoint ClientOrigin() const override;
     void Dispatch(TMessage& message) override;
 
     TNotifyEvent OnCreate;
@@ -115,6 +131,7 @@ public:
     TNotifyEvent OnDeactivate;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
+    TShortCutEvent OnShortCut;
 
 protected:
     virtual void DoCreate();
@@ -127,6 +144,7 @@ protected:
     // Told after every focus change on this form; records the active control.
     void FocusChanged(TWinControl* focused) override;
     bool DialogKey(Word key, TShiftState shift) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TScreen;
@@ -145,6 +163,7 @@ private:
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
     TFormBorderStyle borderStyle_ = bsSizeable;
     TFormStyle formStyle_ = fsNormal;
+    TMainMenu* menu_ = nullptr;
     bool modal_ = false;
     bool created_ = false;
     bool destroyFired_ = false;

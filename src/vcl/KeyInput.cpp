@@ -1,6 +1,8 @@
 #include "vcl/KeyInput.h"
 
 #include "vcl/Application.h"
+#include "vcl/Form.h"
+#include "vcl/Menus.h"
 #include "vcl/Screen.h"
 #include "vcl/WinControl.h"
 
@@ -23,7 +25,35 @@ LRESULT DialogMask(Word key)
     }
 }
 
-// Step 1 of the file comment: true when the form used the key for navigation.
+bool IsAlphaNumeric(char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9'); }
+
+bool IsShortCutCandidate(Word key, TShiftState shift)
+{
+    if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return false;
+    return shift.Contains(ssCtrl) || shift.Contains(ssAlt) || KeyToChar(key, shift) == 0;
+}
+
+bool ClickShortCut(TWinControl* target, Word key, TShiftState shift)
+{
+    for (TControl* c = target; c != nullptr; c = c->Parent())
+        if (TPopupMenu* menu = c->PopupMenu(); menu != nullptr && menu->IsShortCut(key, shift)) return true;
+    TCustomForm* form = GetParentForm(target);
+    return form != nullptr && form->IsShortCut(key, shift);
+}
+
+// Step 1 of the file comment: true when a menu item (or the form) used the stroke.
+bool OfferAsShortCut(TWinControl* target, Word key, TShiftState shift)
+{
+    if (!IsShortCutCandidate(key, shift)) return false;
+    try {
+        return ClickShortCut(target, key, shift);
+    } catch (...) {
+        Application->HandleCurrentException(target);
+        return true;
+    }
+}
+
+// Step 2 of the file comment: true when the form used the key for navigation.
 bool OfferAsDialogKey(HWND target, Word key, LPARAM keyData)
 {
     const LRESULT mask = DialogMask(key);
@@ -34,6 +64,35 @@ bool OfferAsDialogKey(HWND target, Word key, LPARAM keyData)
     TCustomForm* form = control != nullptr ? GetParentForm(control) : nullptr;
     if (form == nullptr) return false;
     return Application->SendMessage(form->Handle(), CM_DIALOGKEY, key, keyData) != 0;
+}
+
+// Step 4: true when a control of the form used the character as its accelerator.
+bool OfferAsDialogChar(HWND target, char ch, LPARAM keyData)
+{
+    TWinControl* control = Application->FindControl(target);
+    TCustomForm* form = control != nullptr ? GetParentForm(control) : nullptr;
+    if (form == nullptr) return false;
+    return Application->SendMessage(form->Handle(), CM_DIALOGCHAR, static_cast<unsigned char>(ch), keyData) != 0;
+}
+
+bool TakesNoCharacters(HWND target) { return (Application->SendMessage(target, WM_GETDLGCODE) & DLGC_BUTTON) != 0; }
+
+void DeliverCharacter(HWND target, Word key, TShiftState shift, LPARAM keyData)
+{
+    if (shift.Contains(ssAlt)) {
+        const char ch = KeyToChar(key, shift - TShiftState{ssAlt});
+        if (!shift.Contains(ssCtrl) && IsAlphaNumeric(ch)) OfferAsDialogChar(target, ch, keyData);
+        return;
+    }
+    const char ch = KeyToChar(key, shift);
+    if (ch == 0) return;
+    if (IsAlphaNumeric(ch) && TakesNoCharacters(target) && OfferAsDialogChar(target, ch, keyData)) return;
+    Application->SendMessage(target, WM_CHAR, static_cast<unsigned char>(ch), keyData);
+}
+
+bool AsksForContextMenu(Word key, TShiftState shift)
+{
+    return (key == VK_APPS && shift.Empty()) || (key == VK_F10 && shift == TShiftState{ssShift});
 }
 
 HWND FocusedHandle()
@@ -88,10 +147,12 @@ void SendKeyStrokeTo(TWinControl* target, Word key, TShiftState shift)
     if (target == nullptr) return;
     const HWND h = target->Handle();
     const LPARAM keyData = ShiftStateToKeyData(shift);
-    if (!OfferAsDialogKey(h, key, keyData)) {
-        Application->SendMessage(h, WM_KEYDOWN, key, keyData);
-        if (const char ch = KeyToChar(key, shift); ch != 0 && !shift.Contains(ssAlt))
-            Application->SendMessage(h, WM_CHAR, static_cast<unsigned char>(ch), keyData);
+    if (!OfferAsShortCut(target, key, shift) && !OfferAsDialogKey(h, key, keyData)) {
+        TMessage keyDown{WM_KEYDOWN, key, keyData, 0};
+        Application->SendMessage(h, keyDown);
+        DeliverCharacter(h, key, shift, keyData);
+        if (keyDown.WParam != 0 && AsksForContextMenu(key, shift))
+            Application->SendMessage(h, WM_CONTEXTMENU, h, MakePointParam(-1, -1));
     }
     const HWND up = FocusedHandle();
     Application->SendMessage(up != 0 ? up : h, WM_KEYUP, key, keyData);

@@ -1,14 +1,25 @@
 #pragma once
 // Keyboard input without a keyboard: one keystroke is delivered the way the
 // platform's message loop delivers it.
-//  1. A navigation key (Tab, arrows, Enter, Esc) that the focused control
+//  1. A stroke with Ctrl or Alt, or of a key that types no character (F1..F24,
+//     Del, Ins, ...), is first a short-cut candidate: the popup menus of the
+//     control and of its parents, innermost first, then its form
+//     (TCustomForm::IsShortCut: OnShortCut, then the main menu). The first
+//     enabled item with that short-cut is clicked and the keystroke ends
+//     there except for its key-up.
+//  2. A navigation key (Tab, arrows, Enter, Esc) that the focused control
 //     does not keep for itself (its dialog code) is offered to its form as
 //     CM_DIALOGKEY; when the form uses it (Tab moves the focus, a default
 //     button answers Enter), the keystroke ends there except for its key-up.
-//  2. WM_KEYDOWN to the focused control (the form's key preview first).
-//  3. WM_CHAR to the same control when the key makes a character, even if a
-//     key-down handler zeroed the key (as on the platform).
-//  4. WM_KEYUP to the control that has the focus by then.
+//  3. WM_KEYDOWN to the focused control (the form's key preview first).
+//  4. The character the key makes, even if a key-down handler zeroed the key
+//     (as on the platform): with Alt (no Ctrl), a letter or digit goes to
+//     the form as CM_DIALOGCHAR (an accelerator); without Alt it goes to the
+//     control as WM_CHAR, except that a letter or digit typed while a button
+//     (DLGC_BUTTON) has the focus is offered as CM_DIALOGCHAR first.
+//     The context-menu key (or Shift+F10) that no key-down handler consumed
+//     asks for the control's context menu (WM_CONTEXTMENU).
+//  5. WM_KEYUP to the control that has the focus by then.
 // Exceptions from handlers go to Application->HandleException.
 
 #include "vcl/ControlTypes.h"

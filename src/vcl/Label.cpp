@@ -165,6 +165,14 @@ void TCustomLabel::SetFocusControl(TWinControl* control)
     if (control != nullptr) control->FreeNotification(this);
 }
 
+bool TCustomLabel::DialogChar(char key)
+{
+    if (focusControl_ == nullptr || !showAccelChar_ || !IsAccel(key, Caption())) return false;
+    if (!focusControl_->CanFocus()) return false;
+    focusControl_->SetFocus();
+    return true;
+}
+
 void TCustomLabel::Notification(TComponent* component, TOperation operation)
 {
     TGraphicControl::Notification(component, operation);

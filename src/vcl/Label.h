@@ -1,7 +1,8 @@
 #pragma once
 // TLabel: a caption on the form. It has no window and never takes the
 // focus; its FocusControl is the control it names (freed with it: the label
-// forgets it). With AutoSize the label takes the size of its text in its
+// forgets it). The caption's accelerator focuses the FocusControl (only
+// while ShowAccelChar is on). With AutoSize the label takes the size of its text in its
 // font: the widest line by the number of lines, or, with WordWrap, its
 // current width by the number of wrapped lines. A right-aligned label keeps
 // its right edge when it resizes itself.
@@ -45,6 +46,7 @@ protected:
     void FontChanged() override;
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
+    bool DialogChar(char key) override;
 
 private:
     std::string ShownText() const;

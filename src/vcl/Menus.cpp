@@ -36,6 +36,8 @@ bool SameTextAsciiCase(const std::string& a, const std::string& b)
 
 [[noreturn]] void MenuIndexError() { throw EMenuError("Menu index out of range"); }
 
+TPopupMenu* openPopup = nullptr;
+
 }  // namespace
 
 TShortCut ShortCut(Word key, TShiftState shift)
@@ -177,6 +179,9 @@ void TMenuItem::SetGroupIndex(unsigned char index)
 void TMenuItem::Click()
 {
     if (!enabled_) return;
+    // Choosing a command closes the menu before the command runs (which may free the menu).
+    if (items_.empty())
+        if (auto* popup = dynamic_cast<TPopupMenu*>(GetParentMenu()); popup != nullptr) popup->CloseMenu();
     if (autoCheck_) SetChecked(radioItem_ ? true : !checked_);
     OnClick(this);
 }
@@ -250,6 +255,19 @@ QVN_DEFINE_CLASS_INFO(TPopupMenu, TMenu, [](TPropTable& t) {
     AddEventProp<TPopupMenu, &TPopupMenu::OnPopup>(t, "OnPopup");
 })
 
+TPopupMenu::~TPopupMenu()
+{
+    if (openPopup == this) openPopup = nullptr;
+}
+
+TPopupMenu* TPopupMenu::OpenMenu() { return openPopup; }
+
+void TPopupMenu::CloseMenu()
+{
+    open_ = false;
+    if (openPopup == this) openPopup = nullptr;
+}
+
 void TPopupMenu::SetPopupComponent(TComponent* component)
 {
     popupComponent_ = component;
@@ -264,6 +282,9 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation)
 
 void TPopupMenu::Popup(int x, int y)
 {
+    if (openPopup != nullptr && openPopup != this) openPopup->CloseMenu();
+    openPopup = this;
+    open_ = true;
     popupPoint_ = Point(x, y);
     ++popupCount_;
     OnPopup(this);

@@ -8,6 +8,10 @@
 //
 // Radio items: checking a RadioItem unchecks the checked radio items of the
 // same GroupIndex among its siblings.
+//
+// Popup menus without a display: Popup marks the menu open (one popup menu
+// is open at a time; a new one closes the old); it stays open until one of
+// its command items is clicked or CloseMenu is called.
 
 #include <memory>
 #include <vector>
@@ -87,7 +91,8 @@ public:
     // The sub-item with that caption, '&' markers ignored; nullptr when none.
     TMenuItem* Find(const AnsiString& caption) const;
 
-    // When enabled: AutoCheck toggles (radio items check), then OnClick.
+    // When enabled: an item without sub-items closes its open popup menu,
+    // then AutoCheck toggles (radio items check), then OnClick.
     virtual void Click();
 
     TNotifyEvent OnClick;
@@ -151,6 +156,7 @@ class TPopupMenu : public TMenu {
     QVN_CLASS_INFO()
 public:
     explicit TPopupMenu(TComponent* owner) : TMenu(owner) {}
+    ~TPopupMenu() override;
 
     bool AutoPopup() const { return autoPopup_; }
     void SetAutoPopup(bool on) { autoPopup_ = on; }
@@ -162,9 +168,14 @@ public:
     TPoint PopupPoint() const { return popupPoint_; }
     int PopupCount() const { return popupCount_; }
 
-    // Shows the menu at a screen point: fires OnPopup. Headless nothing is
-    // drawn; the caller (a test, a backend) then clicks an item.
+    // Shows the menu at a screen point: it becomes the open popup menu, then
+    // fires OnPopup. Headless nothing is drawn; the caller (a test, a
+    // backend) then clicks an item or closes the menu.
     virtual void Popup(int x, int y);
+    bool IsOpen() const { return open_; }
+    void CloseMenu();
+    // The popup menu that is open now, or nullptr.
+    static TPopupMenu* OpenMenu();
 
     TNotifyEvent OnPopup;
 
@@ -177,6 +188,7 @@ private:
     TComponent* popupComponent_ = nullptr;
     TPoint popupPoint_;
     int popupCount_ = 0;
+    bool open_ = false;
 };
 
 }  // namespace qvn

@@ -39,6 +39,7 @@ constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_QUIT = 0x0012;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_NEXTDLGCTL = 0x0028;
+constexpr UINT WM_CONTEXTMENU = 0x007B;
 constexpr UINT WM_GETDLGCODE = 0x0087;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
@@ -68,12 +69,19 @@ constexpr LRESULT DLGC_WANTARROWS = 0x0001;
 constexpr LRESULT DLGC_WANTTAB = 0x0002;
 constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
 constexpr LRESULT DLGC_WANTCHARS = 0x0080;
+// A push button, check box or radio button: it takes no characters, so a
+// plain letter typed while it has the focus may press an accelerator.
+constexpr LRESULT DLGC_BUTTON = 0x2000;
 
 // Messages of the class library itself (the "control messages").
 constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_ACTIVATE = CM_BASE + 0;
 constexpr UINT CM_DEACTIVATE = CM_BASE + 1;
 constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
+// An accelerator character (Alt + letter, or a plain letter while a button
+// has the focus) offered to a form and, through it, to its controls: WParam
+// is the character, LParam the key data; Result 1 when a control used it.
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;
 constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;
 constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;
@@ -111,6 +119,8 @@ constexpr Word VK_EXECUTE = 0x2B;
 constexpr Word VK_INSERT = 0x2D;
 constexpr Word VK_DELETE = 0x2E;
 constexpr Word VK_HELP = 0x2F;
+// The context-menu key.
+constexpr Word VK_APPS = 0x5D;
 constexpr Word VK_F1 = 0x70;
 constexpr Word VK_F2 = 0x71;
 constexpr Word VK_F3 = 0x72;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "vcl/AccelText.h"
 #include "vcl/Form.h"
 #include "vcl/ImageList.h"
 #include "vcl/PropTable.h"
@@ -368,6 +369,17 @@ bool TPageControl::DialogKey(Word key, TShiftState shift)
         }
     }
     return TWinControl::DialogKey(key, shift);
+}
+
+bool TPageControl::DialogChar(char key)
+{
+    if (CanFocus())
+        for (TTabSheet* page : pages_)
+            if (page->tabVisible_ && IsAccel(key, page->Caption())) {
+                ChangePageByUser(page);
+                return true;
+            }
+    return TWinControl::DialogChar(key);
 }
 
 void TPageControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)

@@ -8,7 +8,8 @@
 // click on a tab, Ctrl+Tab, SelectNextPage) first asks OnChanging, which may
 // refuse, and fires OnChange afterwards. The sheet being left fires OnHide,
 // the one shown OnShow. When the focus was inside the sheet being left it
-// moves to the page control.
+// moves to the page control. The accelerator of a tab's caption is such a
+// change too; the controls on the pages that are not shown never see accelerators.
 //
 // Headless geometry: tabs sit in one row from x = 2, y = 2, each as wide as
 // its caption plus 12 (or TabWidth) and text height + 6 high (or
@@ -131,6 +132,7 @@ protected:
     virtual void DrawTab(TCanvas& canvas, int tabIndex, const TRect& rect, bool active);
     void AdjustClientRect(TRect& rect) const override;
     bool DialogKey(Word key, TShiftState shift) override;
+    bool DialogChar(char key) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void Notification(TComponent* component, TOperation operation) override;
 

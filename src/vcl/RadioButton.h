@@ -2,7 +2,8 @@
 // TRadioButton: one choice among the radio buttons of the same parent.
 // Checking it unchecks its siblings, makes it the tab stop of the group
 // and fires OnClick; unchecking fires nothing. A click checks it (an
-// already checked button stays as it is, without OnClick).
+// already checked button stays as it is, without OnClick), and so does the
+// caption's accelerator, after focusing the button.
 
 #include "vcl/Alignment.h"
 #include "vcl/ButtonControl.h"
@@ -26,6 +27,7 @@ public:
 
 protected:
     void SpacePressed() override { SetChecked(true); }
+    void AcceleratorPressed() override { SetChecked(true); }
 
 private:
     void TurnSiblingsOff();

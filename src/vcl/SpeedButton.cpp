@@ -1,5 +1,7 @@
 #include "vcl/SpeedButton.h"
 
+#include "vcl/AccelText.h"
+
 #include "vcl/Canvas.h"
 #include "vcl/PropTable.h"
 #include "vcl/WinControl.h"
@@ -113,6 +115,13 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
 {
     if (button == mbLeft && Enabled()) pressing_ = true;
     TGraphicControl::MouseDown(button, shift, x, y);
+}
+
+bool TSpeedButton::DialogChar(char key)
+{
+    if (!IsAccel(key, Caption()) || !Enabled() || !Visible() || Parent() == nullptr || !Parent()->Showing()) return false;
+    Click();
+    return true;
 }
 
 void TSpeedButton::Dispatch(TMessage& m)

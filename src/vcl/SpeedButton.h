@@ -5,6 +5,7 @@
 // and releases the others; a down button comes up again when pressed only
 // if the group allows all buttons up (AllowAllUp, shared by the group).
 // Setting Down by code follows the same rules; with GroupIndex 0 it stays up.
+// The caption's accelerator clicks the button (Down stays as it is).
 
 #include "vcl/ButtonGlyph.h"
 #include "vcl/GraphicControl.h"
@@ -43,6 +44,7 @@ public:
 
 protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool DialogChar(char key) override;
 
 private:
     // Tells the other buttons of the group that this one went down (or changed AllowAllUp).

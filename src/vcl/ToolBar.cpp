@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "vcl/AccelText.h"
 #include "vcl/ImageList.h"
 #include "vcl/Menus.h"
 #include "vcl/PropTable.h"
@@ -152,6 +153,14 @@ void TToolButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     menuDropped_ = false;
     TGraphicControl::MouseUp(button, shift, x, y);
+}
+
+bool TToolButton::DialogChar(char key)
+{
+    if (style_ == tbsSeparator || style_ == tbsDivider || !Enabled() || !Visible()) return false;
+    if (!IsAccel(key, Caption())) return false;
+    if (!CheckMenuDropdown()) Click();
+    return true;
 }
 
 void TToolButton::Click()

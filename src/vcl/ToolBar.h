@@ -7,7 +7,8 @@
 // next to one another form a group in which one at most is down (and
 // exactly one unless AllowAllUp). A button with a DropdownMenu pops the menu
 // up below itself on a press instead of clicking (a tbsDropDown button only
-// when pressed on its arrow, the rightmost 14 pixels).
+// when pressed on its arrow, the rightmost 14 pixels). The caption's
+// accelerator does what a press does: drops the menu down, or clicks.
 
 #include <vector>
 
@@ -64,6 +65,7 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Notification(TComponent* component, TOperation operation) override;
     void TextChanged() override;
+    bool DialogChar(char key) override;
 
 private:
     friend class TToolBar;

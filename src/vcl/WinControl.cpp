@@ -85,6 +85,7 @@ void TWinControl::InsertControl(TControl* control)
     control->ParentFontChanged();
     control->ParentColorChanged();
     control->ParentShowHintChanged();
+    control->UpdateAnchorRules();
     if (control->Align() != alNone) AlignChildren(control);
 }
 
@@ -211,11 +212,21 @@ void TWinControl::AlignChildren(TControl* changed)
         TRect rect = ClientRect();
         AdjustClientRect(rect);
         AlignControls(changed, rect);
+        AnchorChildren();
     } catch (...) {
         aligning_ = false;
         throw;
     }
     aligning_ = false;
+}
+
+void TWinControl::AnchorChildren()
+{
+    const TPoint size = Point(ClientWidth(), ClientHeight());
+    // Copy: a child's resize handler may add or remove controls.
+    const std::vector<TControl*> children = controls_;
+    for (TControl* c : children)
+        if (std::find(controls_.begin(), controls_.end(), c) != controls_.end()) c->ApplyAnchors(size);
 }
 
 void TWinControl::AlignControls(TControl* changed, TRect& r)
@@ -364,6 +375,19 @@ bool TWinControl::DoKeyPress(TMessage& m)
     KeyPress(key);
     m.WParam = static_cast<unsigned char>(key);
     return key == 0;
+}
+
+bool TWinControl::DialogChar(char key)
+{
+    const std::vector<TControl*> children = controls_;
+    const TControlLink self = Link();
+    for (TControl* c : children) {
+        if (!self) return true;
+        if (std::find(controls_.begin(), controls_.end(), c) == controls_.end()) continue;
+        if (!c->Visible() || !c->Enabled()) continue;
+        if (c->Perform(CM_DIALOGCHAR, static_cast<unsigned char>(key)) != 0) return true;
+    }
+    return false;
 }
 
 bool TWinControl::DialogKey(Word key, TShiftState shift)

@@ -3,8 +3,12 @@
 // Parent list, in insertion order), has a window handle made on demand (an
 // integer from the application's handle table, so messages can be addressed
 // to it and are dropped once it is gone), can take the keyboard focus, keeps
-// its windowed children in tab order, lays out aligned children, and gets
-// the key events.
+// its windowed children in tab order, lays out aligned children (then
+// moves its anchored ones), and gets the key events.
+//
+// Accelerators: CM_DIALOGCHAR is offered to the visible, enabled children
+// in the order they were put here, depth first; the first that uses it ends
+// the search, so a control on a hidden page or in a disabled container never answers.
 
 #include <vector>
 
@@ -88,6 +92,8 @@ protected:
     // A navigation key nobody took: offered to the children (a default or
     // cancel button answers Enter or Esc). True when consumed.
     virtual bool DialogKey(Word key, TShiftState shift);
+    // Offers the character to the children (see the file comment).
+    bool DialogChar(char key) override;
 
     // Lays out the aligned children inside rect (the client area after AdjustClientRect).
     virtual void AlignControls(TControl* changed, TRect& rect);
@@ -108,6 +114,7 @@ private:
     void RemoveControl(TControl* control);
     void ApplyPendingTabOrder();
     void AlignChildren(TControl* changed);
+    void AnchorChildren();
     void RemoveFocus(bool removing);
     void DestroyHandle();
 

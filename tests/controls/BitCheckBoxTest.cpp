@@ -171,13 +171,13 @@ TEST_F(BitCheckBoxTest, AcceleratorIsUnderlinedAndTogglesWithoutOnClick)
 
     int clicks = 0;
     box->OnClick = TNotifyEvent::From([&](TObject*) { ++clicks; });
-    EXPECT_EQ(box->Perform(QCM_DIALOGCHAR, 'l'), 1);
+    EXPECT_EQ(box->Perform(CM_DIALOGCHAR, 'l'), 1);
     EXPECT_EQ(box->State(), cbChecked);
     EXPECT_TRUE(box->Focused());
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(box->Perform(QCM_DIALOGCHAR, 'x'), 0);
+    EXPECT_EQ(box->Perform(CM_DIALOGCHAR, 'x'), 0);
     box->SetEnabled(false);
-    EXPECT_EQ(box->Perform(QCM_DIALOGCHAR, 'L'), 0);
+    EXPECT_EQ(box->Perform(CM_DIALOGCHAR, 'L'), 0);
     EXPECT_EQ(box->State(), cbChecked);
 }
 

@@ -97,7 +97,7 @@ TEST_F(RadioTest, AcceleratorFocusesWithoutChecking)
 {
     TQvRadioButton* r = NewRadio(form, "Mode");
     r->SetCaption("实时&R");
-    EXPECT_EQ(r->Perform(QCM_DIALOGCHAR, 'r'), 1);
+    EXPECT_EQ(r->Perform(CM_DIALOGCHAR, 'r'), 1);
     EXPECT_TRUE(r->Focused());
     EXPECT_FALSE(r->Checked());
     EXPECT_EQ(r->ClassName(), "TQvRadioButton");

@@ -1,5 +1,6 @@
 #include "support/Robot.h"
 
+#include "vcl/Menus.h"
 #include "vcl/PropAccess.h"
 
 namespace qvn::test {
@@ -60,20 +61,54 @@ bool Robot::Click(TControl* control)
         control->Click();
         return true;
     }
-    const LPARAM at = MakePointParam(r.Left + r.Width() / 2, r.Top + r.Height() / 2);
-    auto send = [&](UINT msg, WPARAM keys) {
-        if (auto* w = dynamic_cast<TWinControl*>(control))
-            Application->SendMessage(w->Handle(), msg, keys, at);
-        else
-            try {
-                control->Perform(msg, keys, at);
-            } catch (...) {
-                Application->HandleCurrentException(control);
-            }
-    };
-    send(WM_LBUTTONDOWN, MK_LBUTTON);
-    if (alive) send(WM_LBUTTONUP, 0);
+    SendMouse(control, WM_LBUTTONDOWN, MK_LBUTTON);
+    if (alive) SendMouse(control, WM_LBUTTONUP, 0);
     return true;
+}
+
+bool Robot::RightClick(TControl* control)
+{
+    if (control == nullptr || !Reachable(control)) return false;
+    const TControlLink alive = control->Link();
+    SendMouse(control, WM_RBUTTONDOWN, MK_RBUTTON);
+    if (alive) SendMouse(control, WM_RBUTTONUP, 0);
+    return true;
+}
+
+void Robot::SendMouse(TControl* control, UINT msg, WPARAM keys)
+{
+    const TRect r = control->ClientRect();
+    const LPARAM at = MakePointParam(r.Left + r.Width() / 2, r.Top + r.Height() / 2);
+    if (auto* w = dynamic_cast<TWinControl*>(control)) {
+        Application->SendMessage(w->Handle(), msg, keys, at);
+        return;
+    }
+    try {
+        control->Perform(msg, keys, at);
+    } catch (...) {
+        Application->HandleCurrentException(control);
+    }
+}
+
+bool Robot::ChooseMenuItem(TMenuItem* item)
+{
+    if (item == nullptr) return false;
+    TMenu* menu = item->GetParentMenu();
+    if (menu == nullptr) return false;
+    if (auto* popup = dynamic_cast<TPopupMenu*>(menu); popup != nullptr && !popup->IsOpen()) return false;
+    for (const TMenuItem* i = item; i->Parent() != nullptr; i = i->Parent())
+        if (!i->Visible() || !i->Enabled()) return false;
+    try {
+        item->Click();
+    } catch (...) {
+        Application->HandleCurrentException(item);
+    }
+    return true;
+}
+
+bool Robot::ChooseMenuItem(TMenu* menu, const AnsiString& caption)
+{
+    return menu != nullptr && ChooseMenuItem(menu->Items()->Find(caption));
 }
 
 void Robot::PressKey(Word key, TShiftState shift) { SendKeyStroke(key, shift); }

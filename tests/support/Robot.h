@@ -12,6 +12,11 @@
 #include "vcl/KeyInput.h"
 #include "vcl/WinControl.h"
 
+namespace qvn {
+class TMenu;
+class TMenuItem;
+}  // namespace qvn
+
 namespace qvn::test {
 
 class Robot {
@@ -35,6 +40,16 @@ public:
     // press and release in the middle of the control (a control without
     // area is clicked directly). False when nothing was clicked.
     bool Click(TControl* control);
+    // A right button press and release in the middle of a visible, enabled
+    // control: its context menu (or its nearest parent's) pops up. The focus
+    // does not move. False when nothing was clicked.
+    bool RightClick(TControl* control);
+    // Clicks a visible, enabled menu item under visible, enabled parents; an
+    // item of a popup menu only while that menu is open. False when it could
+    // not be chosen. The second form finds the item among the menu's top
+    // items by caption ('&' markers and ASCII case ignored).
+    bool ChooseMenuItem(TMenuItem* item);
+    bool ChooseMenuItem(TMenu* menu, const AnsiString& caption);
     // A keystroke to the control with the focus (or focus control first).
     void PressKey(Word key, TShiftState shift = {});
     void PressKey(TWinControl* control, Word key, TShiftState shift = {});
@@ -50,6 +65,9 @@ public:
     int ProcessMessages() { return Application->ProcessMessages(); }
 
 private:
+    // Delivers a mouse message in the middle of the control as its window would get it.
+    static void SendMouse(TControl* control, UINT msg, WPARAM keys);
+
     THeadlessDialogHost& host_;
     TDialogHost* previous_;
 };
