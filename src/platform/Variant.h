@@ -115,6 +115,8 @@ public:
     DispatchPtr ToDispatch() const;  // Empty gives nullptr
     FormatArg ToFormatArg() const;
 
+    // The stored integer without a conversion; nullptr when another type is stored.
+    const int32_t* IntegerIf() const noexcept { return std::get_if<int32_t>(&v_); }
     // The stored value itself; raise EVariantError on another type.
     const AnsiString& AnsiRef() const;
     const WideString& WideRef() const;

@@ -39,21 +39,44 @@ TClassInfo::TClassInfo(const char* name, const TClassInfo* parent, Builder build
 
 void TClassInfo::BuildIndex()
 {
-    size_t size = 8;
-    while (size < ordered_.size() * 2) size *= 2;
-    slots_.assign(size, Slot{});
-    mask_ = size - 1;
-    keys_.clear();
-    keys_.reserve(ordered_.size());  // no reallocation: slots point into these strings
+    std::vector<Slot> entries;
+    entries.reserve(ordered_.size());
     for (const TPropInfo* p : ordered_) {
         if (p->Name.empty()) continue;  // unreachable by name
-        std::string& key = keys_.emplace_back(p->Name);
-        for (char& c : key) c = static_cast<char>(FoldAscii(static_cast<unsigned char>(c)));
-        const prop_name::NameKey k(key);
-        size_t i = k.Hash() & (size - 1);
-        while (slots_[i].Prop != nullptr) i = (i + 1) & (size - 1);
-        slots_[i] = Slot{k.Head, k.Tail, static_cast<uint32_t>(key.size()), key.data(), p};
+        const prop_name::NameKey k(p->Name);
+        entries.push_back(Slot{k.Head, k.Tail, k.Length, p});
     }
+    unsigned bits = 4;
+    while ((size_t{1} << bits) < 4 * entries.size()) ++bits;
+    mask_ = (size_t{1} << bits) - 1;
+    shift_ = 64 - bits;
+    // Offsets move the slot boundaries over the hashes, which separates names
+    // whose hashes are close; a fixed sequence keeps the layout the same on every run.
+    uint64_t best = 0;
+    size_t bestAway = PlaceAll(entries, best);
+    for (uint64_t attempt = 1; attempt < 256 && bestAway > 0; ++attempt) {
+        const uint64_t offset = attempt * 0xD6E8FEB86659FD93ull;
+        if (const size_t away = PlaceAll(entries, offset); away < bestAway) {
+            bestAway = away;
+            best = offset;
+        }
+    }
+    if (offset_ != best) PlaceAll(entries, best);
+}
+
+size_t TClassInfo::PlaceAll(const std::vector<Slot>& entries, uint64_t offset)
+{
+    slots_.assign(mask_ + 1, Slot{});
+    offset_ = offset;
+    size_t away = 0;
+    for (const Slot& entry : entries) {
+        const prop_name::NameKey k(entry.Prop->Name);
+        size_t i = HomeSlot(k.CaseBlindMixed() * kHashMultiplier);
+        if (slots_[i].Prop != nullptr) ++away;
+        while (slots_[i].Prop != nullptr) i = (i + 1) & mask_;
+        slots_[i] = entry;
+    }
+    return away;
 }
 
 bool TClassInfo::InheritsFrom(const TClassInfo& other) const
@@ -63,11 +86,6 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const
     return false;
 }
 
-bool TClassInfo::MatchesFolded(const char* key, std::string_view name) noexcept
-{
-    for (size_t i = 0; i < name.size(); ++i)
-        if (static_cast<unsigned char>(key[i]) != FoldAscii(static_cast<unsigned char>(name[i]))) return false;
-    return true;
-}
+bool TClassInfo::SameNameAscii(std::string_view a, std::string_view b) noexcept { return SameName(a, b); }
 
 }  // namespace qvn

@@ -86,15 +86,20 @@ public:
 
     // Own or inherited property of that name (case-insensitive), or nullptr. A
     // class may republish a parent's property under the same name; its own wins.
-    const TPropInfo* FindProp(std::string_view name) const
+    [[gnu::always_inline]] const TPropInfo* FindProp(std::string_view name) const
     {
         if (name.empty()) return nullptr;
-        const prop_name::NameKey k(name);
-        for (size_t i = k.Hash() & mask_;; i = (i + 1) & mask_) {
+        return FindProp(prop_name::NameKey(name), name);
+    }
+    // The same, for a key the caller already made of name.
+    [[gnu::always_inline]] const TPropInfo* FindProp(const prop_name::NameKey& k, std::string_view name) const
+    {
+        for (size_t i = HomeSlot(k.CaseBlindMixed() * kHashMultiplier);; i = (i + 1) & mask_) {
             const Slot& slot = slots_[i];
             if (slot.Prop == nullptr) return nullptr;
-            if (slot.Head != k.Head || slot.Tail != k.Tail || slot.Length != k.Length) continue;
-            if (k.IsComplete() || MatchesFolded(slot.Key, name)) return slot.Prop;
+            if (slot.Length != k.Length) continue;
+            if (slot.Head == k.Head && slot.Tail == k.Tail && k.IsComplete()) return slot.Prop;
+            if (SameNameAscii(slot.Prop->Name, name)) return slot.Prop;  // another case, or a long name
         }
     }
     // All properties, inherited first, in declaration order.
@@ -106,29 +111,49 @@ private:
     std::vector<std::unique_ptr<TPropInfo>> own_;
     std::vector<const TPropInfo*> ordered_;
     // Open-addressing table of the effective properties, built once. A slot
-    // holds the name's key (PropNameKey.h): for names of up to 16 characters
-    // the key alone decides, so a hit needs neither a pointer chase nor a
-    // character loop. Longer names compare in full against Key.
+    // holds the declared name's key (PropNameKey.h): for a name of up to 16
+    // characters written as declared the key alone decides, so a hit needs
+    // neither a pointer chase nor a character loop; other spellings and longer
+    // names compare in full. The table has at least
+    // four slots per name and its offset is chosen so that as few names
+    // as possible sit away from their home slot (usually none): a lookup is
+    // one hash and one slot, with linear probing left for the rare collision.
     struct Slot {
         uint64_t Head = 0;
         uint64_t Tail = 0;
-        uint32_t Length = 0;
-        const char* Key = nullptr;  // the name in upper case (in keys_)
-        const TPropInfo* Prop = nullptr;
+        uint64_t Length = 0;
+        const TPropInfo* Prop = nullptr;  // nullptr: empty
     };
+    // The multiply depends on the name alone, so it runs while the object's
+    // class is still being loaded; the class only adds its offset and shifts.
+    static constexpr uint64_t kHashMultiplier = 0x9E3779B97F4A7C15ull;
+    size_t HomeSlot(uint64_t hash) const { return static_cast<size_t>((hash + offset_) >> shift_); }
     void BuildIndex();
-    // name equals key, an upper-case name of the same size, without regard to ASCII case.
-    static bool MatchesFolded(const char* key, std::string_view name) noexcept;
-    std::vector<Slot> slots_;  // size a power of two, at most half full
+    // Names away from home when the keys are placed with that offset.
+    size_t PlaceAll(const std::vector<Slot>& entries, uint64_t offset);
+    static bool SameNameAscii(std::string_view a, std::string_view b) noexcept;
+    std::vector<Slot> slots_;  // size a power of two, at most a quarter full
+    uint64_t offset_ = 0;
+    unsigned shift_ = 60;
     size_t mask_ = 0;
-    std::vector<std::string> keys_;
 };
+
+// Declares the class information members of a class of the component model.
+// An object learns its class by stamping: each class level's constructor
+// stores its own table in the object before running its body, so after
+// construction the object holds its most derived class. ClassInfo() is then
+// one load instead of a virtual call, which access by name pays per path
+// segment. During a base's constructor the object answers the base, as a
+// virtual call would.
+struct TClassStamp {};
 
 // Declares the class information members of a class of the component model.
 #define QVN_CLASS_INFO()                                                                 \
 public:                                                                                  \
     static const ::qvn::TClassInfo& StaticClassInfo();                                   \
-    const ::qvn::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }   \
+                                                                                         \
+private:                                                                                 \
+    [[no_unique_address]] ::qvn::TClassStamp qvnClassStamp_ = StampClass(StaticClassInfo()); \
                                                                                          \
 private:
 

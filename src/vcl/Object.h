@@ -17,9 +17,20 @@ public:
     virtual ~TObject() = default;
 
     static const TClassInfo& StaticClassInfo();
-    virtual const TClassInfo& ClassInfo() const { return StaticClassInfo(); }
+    const TClassInfo& ClassInfo() const { return *classInfo_; }
     const std::string& ClassName() const { return ClassInfo().Name(); }
     bool InheritsFrom(const TClassInfo& c) const { return ClassInfo().InheritsFrom(c); }
+
+protected:
+    // Called by QVN_CLASS_INFO's member initialiser at each class level.
+    TClassStamp StampClass(const TClassInfo& info) noexcept
+    {
+        classInfo_ = &info;
+        return {};
+    }
+
+private:
+    const TClassInfo* classInfo_ = &StaticClassInfo();
 };
 
 // Objects whose published properties can be assigned from one another.

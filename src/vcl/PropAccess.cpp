@@ -1,6 +1,5 @@
 #include "vcl/PropAccess.h"
 
-#include <bit>
 #include <cstdint>
 
 #include "platform/Format.h"
@@ -32,44 +31,7 @@ std::string_view TrimView(std::string_view s)
     return s;
 }
 
-// Bytes of a word that are '.' get their high bit set; the lowest set bit is
-// always the first dot (a false hit can only follow a true one).
-uint64_t DotBits(uint64_t word)
-{
-    constexpr uint64_t kOnes = 0x0101010101010101ull;
-    const uint64_t x = word ^ ('.' * kOnes);
-    return (x - kOnes) & ~x & (0x80 * kOnes);
-}
-
-size_t FirstDotByte(uint64_t bits) { return static_cast<size_t>(std::countr_zero(bits)) / 8; }
-
-// Position of the first '.' in path. Paths are a few short names, so a word
-// at a time beats both a byte loop and a library call.
-size_t FindDot(std::string_view path)
-{
-    const char* p = path.data();
-    const size_t n = path.size();
-    if constexpr (std::endian::native == std::endian::little) {
-        size_t i = 0;
-        for (; i + 8 <= n; i += 8)
-            if (const uint64_t bits = DotBits(prop_name::Load64(p + i)); bits != 0) return i + FirstDotByte(bits);
-        if (n >= 8) {
-            // The last eight bytes overlap ones already seen to hold no dot.
-            const uint64_t bits = DotBits(prop_name::Load64(p + n - 8));
-            return bits != 0 ? n - 8 + FirstDotByte(bits) : std::string_view::npos;
-        }
-        if (n >= 4) {
-            const uint64_t word = uint64_t{prop_name::Load32(p)} | uint64_t{prop_name::Load32(p + n - 4)} << 32;
-            const uint64_t bits = DotBits(word);
-            if (bits == 0) return std::string_view::npos;
-            const size_t at = FirstDotByte(bits);
-            return at < 4 ? at : n - 4 + (at - 4);
-        }
-    }
-    return path.find('.');
-}
-
-const TPropInfo* LookUp(const TObject* obj, std::string_view name)
+[[gnu::always_inline]] inline const TPropInfo* LookUp(const TObject* obj, std::string_view name)
 {
     if (obj == nullptr || name.empty()) return nullptr;
     return obj->ClassInfo().FindProp(name);
@@ -175,7 +137,7 @@ void AssignFloat(TObject* obj, const TPropInfo& prop, const Variant& value)
 }
 
 // Assign's general case: every kind and every variant type.
-void AssignConverted(TObject* obj, const TPropInfo& prop, const Variant& value)
+[[gnu::noinline]] void AssignConverted(TObject* obj, const TPropInfo& prop, const Variant& value)
 {
     if (!prop.IsWritable()) throw EPropertyError("Property " + prop.Name + " is read-only");
     if (value.IsNull() || value.IsArray()) RaiseInvalidValue();
@@ -193,11 +155,11 @@ void AssignConverted(TObject* obj, const TPropInfo& prop, const Variant& value)
 
 // An integer given to an integer property is by far the most frequent
 // assignment (colours, sizes, positions); it skips the conversions.
-void Assign(TObject* obj, const TPropInfo& prop, const Variant& value)
+[[gnu::always_inline]] inline void Assign(TObject* obj, const TPropInfo& prop, const Variant& value)
 {
     const bool integerProp = prop.Kind == TTypeKind::tkInteger || prop.Kind == TTypeKind::tkInt64;
-    if (integerProp && prop.SetOrd != nullptr && value.Type() == VarType::Integer) {
-        prop.SetOrd(obj, FitRange(prop, value.ToInt()));
+    if (const int32_t* integer = value.IntegerIf(); integer != nullptr && integerProp && prop.SetOrd != nullptr) {
+        prop.SetOrd(obj, FitRange(prop, *integer));
         return;
     }
     AssignConverted(obj, prop, value);
@@ -220,7 +182,7 @@ void Assign(TObject* obj, const TPropInfo& prop, const Variant& value)
 }
 
 // The property name on obj, which must be an object; raises when either is missing.
-const TPropInfo& RequireProp(const TObject* obj, std::string_view name)
+[[gnu::always_inline]] inline const TPropInfo& RequireProp(const TObject* obj, std::string_view name)
 {
     if (obj == nullptr) RaiseNoObject(name);
     const TPropInfo* prop = LookUp(obj, name);
@@ -306,13 +268,19 @@ void SetPropValue(TObject* obj, std::string_view name, const Variant& value)
 
 void SetPropPath(TObject* obj, std::string_view path, const Variant& value)
 {
-    for (size_t dot = FindDot(path); dot != std::string_view::npos; dot = FindDot(path)) {
-        const TPropInfo& prop = RequireProp(obj, path.substr(0, dot));
-        if (prop.Kind != TTypeKind::tkClass || prop.GetObject == nullptr) RaiseNotAnObject(prop);
-        obj = prop.GetObject(obj);
-        path.remove_prefix(dot + 1);
+    for (size_t at = 0;;) {
+        const prop_name::Segment segment = prop_name::NextSegment(path, at);
+        if (obj == nullptr) RaiseNoObject(segment.Name);
+        const TPropInfo* prop = segment.Name.empty() ? nullptr : obj->ClassInfo().FindProp(segment.Key, segment.Name);
+        if (prop == nullptr) RaiseNoSuchProperty(segment.Name);
+        if (segment.Last) {
+            Assign(obj, *prop, value);
+            return;
+        }
+        if (prop->Kind != TTypeKind::tkClass || prop->GetObject == nullptr) RaiseNotAnObject(*prop);
+        obj = prop->GetObject(obj);
+        at += segment.Name.size() + 1;
     }
-    Assign(obj, RequireProp(obj, path), value);
 }
 
 bool TrySetPropPath(TObject* obj, std::string_view path, const Variant& value) noexcept

@@ -113,6 +113,11 @@ TEST(PropLookupTest, PathsSplitAtEveryDotWhateverTheSegmentLengths)
         {"ChildWithALongName.Abcdefgh", &mid, 4},
         {"ChildWithALongName.childwithalongname.AbcdefghijklmnopR", &leaf, 11},
         {"Child.ChildWithALongName.AbcdefgXi", &leaf, 7},
+        {"Child.Abcdefgh", &mid, 4},      // last segment of exactly one word
+        {"CHILD.child.x", &leaf, 0},      // shorter than a word after the first dot
+        {"Child.abcdefghi", &mid, 6},     // last segment one past a word
+        {"Abcdefgh", &root, 4},           // a whole path of one word
+        {"child.P@q", &mid, 8},
     };
     int value = 100;
     for (const Case& c : cases) {
