@@ -79,6 +79,17 @@ size_t TClassInfo::PlaceAll(const std::vector<Slot>& entries, uint64_t offset)
     return away;
 }
 
+const TPropInfo* TClassInfo::ProbeFrom(size_t i, const prop_name::NameKey& k, std::string_view name) const
+{
+    for (;; i = (i + 1) & mask_) {
+        const Slot& slot = slots_[i];
+        if (slot.Prop == nullptr) return nullptr;
+        if (slot.Length != k.Length) continue;
+        if (slot.Head == k.Head && slot.Tail == k.Tail && k.IsComplete()) return slot.Prop;
+        if (SameNameAscii(slot.Prop->Name, name)) return slot.Prop;  // another case, or a long name
+    }
+}
+
 bool TClassInfo::InheritsFrom(const TClassInfo& other) const
 {
     for (const TClassInfo* c = this; c != nullptr; c = c->parent_)

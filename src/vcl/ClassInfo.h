@@ -91,16 +91,18 @@ public:
         if (name.empty()) return nullptr;
         return FindProp(prop_name::NameKey(name), name);
     }
-    // The same, for a key the caller already made of name.
+    // The same, for a key the caller already made of name. The common case (a
+    // name as declared, in its home slot) is straight-line code; anything
+    // else goes to the probing loop out of line, which keeps the callers' hot
+    // paths small.
     [[gnu::always_inline]] const TPropInfo* FindProp(const prop_name::NameKey& k, std::string_view name) const
     {
-        for (size_t i = HomeSlot(k.CaseBlindMixed() * kHashMultiplier);; i = (i + 1) & mask_) {
-            const Slot& slot = slots_[i];
-            if (slot.Prop == nullptr) return nullptr;
-            if (slot.Length != k.Length) continue;
-            if (slot.Head == k.Head && slot.Tail == k.Tail && k.IsComplete()) return slot.Prop;
-            if (SameNameAscii(slot.Prop->Name, name)) return slot.Prop;  // another case, or a long name
-        }
+        const size_t home = HomeSlot(k.CaseBlindMixed() * kHashMultiplier);
+        const Slot& slot = slots_[home];
+        if (slot.Head == k.Head && slot.Tail == k.Tail && slot.Length == k.Length && k.IsComplete() &&
+            slot.Prop != nullptr) [[likely]]
+            return slot.Prop;
+        return ProbeFrom(home, k, name);
     }
     // All properties, inherited first, in declaration order.
     const std::vector<const TPropInfo*>& Props() const { return ordered_; }
@@ -132,6 +134,7 @@ private:
     // Names away from home when the keys are placed with that offset.
     size_t PlaceAll(const std::vector<Slot>& entries, uint64_t offset);
     static bool SameNameAscii(std::string_view a, std::string_view b) noexcept;
+    [[gnu::noinline]] const TPropInfo* ProbeFrom(size_t i, const prop_name::NameKey& k, std::string_view name) const;
     std::vector<Slot> slots_;  // size a power of two, at most a quarter full
     uint64_t offset_ = 0;
     unsigned shift_ = 60;
