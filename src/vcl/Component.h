@@ -66,6 +66,24 @@ protected:
     // derived class drops its references to a removed component here.
     virtual void Notification(TComponent* component, TOperation operation);
 
+    // A reference field of this component that must not dangle: ReferTo
+    // points it at target (or nullptr) and asks target to say when it is
+    // freed; the Notification override clears it through ForgetIfFreed.
+    // Returns false when the field already held target.
+    template <typename T>
+    bool ReferTo(T*& field, T* target)
+    {
+        if (field == target) return false;
+        field = target;
+        if (target != nullptr) target->FreeNotification(this);
+        return true;
+    }
+    template <typename T>
+    static void ForgetIfFreed(T*& field, const TComponent* component, TOperation operation)
+    {
+        if (operation == TOperation::opRemove && field != nullptr && component == field) field = nullptr;
+    }
+
 private:
     void NotifyAll(TComponent* component, TOperation operation);
 

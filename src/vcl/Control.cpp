@@ -167,15 +167,13 @@ TPoint TControl::ScreenToClient(TPoint p) const
 
 void TControl::SetPopupMenu(TPopupMenu* menu)
 {
-    if (menu == popupMenu_) return;
-    popupMenu_ = menu;
-    if (menu != nullptr) menu->FreeNotification(this);
+    ReferTo(popupMenu_, menu);
 }
 
 void TControl::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == popupMenu_) popupMenu_ = nullptr;
+    ForgetIfFreed(popupMenu_, component, operation);
 }
 
 void TControl::BoundsChanged(bool moved, bool resized)

@@ -321,15 +321,13 @@ TPoint TCustomForm::ClientOrigin() const
 
 void TCustomForm::SetMenu(TMainMenu* menu)
 {
-    if (menu == menu_) return;
-    menu_ = menu;
-    if (menu != nullptr) menu->FreeNotification(this);
+    ReferTo(menu_, menu);
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation)
 {
     TWinControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == menu_) menu_ = nullptr;
+    ForgetIfFreed(menu_, component, operation);
 }
 
 bool TCustomForm::IsShortCut(Word key, TShiftState shift)

@@ -485,26 +485,19 @@ void TCustomListView::SetSortType(TSortType type)
 
 void TCustomListView::SetLargeImages(TImageList* images)
 {
-    if (images == largeImages_) return;
-    largeImages_ = images;
-    if (images != nullptr) images->FreeNotification(this);
-    Invalidate();
+    if (ReferTo(largeImages_, images)) Invalidate();
 }
 
 void TCustomListView::SetSmallImages(TImageList* images)
 {
-    if (images == smallImages_) return;
-    smallImages_ = images;
-    if (images != nullptr) images->FreeNotification(this);
-    Invalidate();
+    if (ReferTo(smallImages_, images)) Invalidate();
 }
 
 void TCustomListView::Notification(TComponent* component, TOperation operation)
 {
     TWinControl::Notification(component, operation);
-    if (operation != TOperation::opRemove) return;
-    if (component == largeImages_) largeImages_ = nullptr;
-    if (component == smallImages_) smallImages_ = nullptr;
+    ForgetIfFreed(largeImages_, component, operation);
+    ForgetIfFreed(smallImages_, component, operation);
 }
 
 // ---- selection -----------------------------------------------------------

@@ -207,15 +207,13 @@ TMenu::~TMenu()
 
 void TMenu::SetImages(TImageList* images)
 {
-    if (images == images_) return;
-    images_ = images;
-    if (images != nullptr) images->FreeNotification(this);
+    ReferTo(images_, images);
 }
 
 void TMenu::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == images_) images_ = nullptr;
+    ForgetIfFreed(images_, component, operation);
 }
 
 TMenuItem* TMenu::FindItemByShortCut(TShortCut shortCut) const

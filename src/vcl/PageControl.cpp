@@ -281,16 +281,13 @@ void TPageControl::SelectNextPage(bool goForward, bool checkTabVisible)
 
 void TPageControl::SetImages(TImageList* images)
 {
-    if (images == images_) return;
-    images_ = images;
-    if (images != nullptr) images->FreeNotification(this);
-    Invalidate();
+    if (ReferTo(images_, images)) Invalidate();
 }
 
 void TPageControl::Notification(TComponent* component, TOperation operation)
 {
     TWinControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == images_) images_ = nullptr;
+    ForgetIfFreed(images_, component, operation);
 }
 
 void TPageControl::SetTabHeight(int h)

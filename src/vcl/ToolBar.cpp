@@ -104,15 +104,13 @@ void TToolButton::SetDown(bool down)
 
 void TToolButton::SetDropdownMenu(TPopupMenu* menu)
 {
-    if (menu == dropdownMenu_) return;
-    dropdownMenu_ = menu;
-    if (menu != nullptr) menu->FreeNotification(this);
+    ReferTo(dropdownMenu_, menu);
 }
 
 void TToolButton::Notification(TComponent* component, TOperation operation)
 {
     TGraphicControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == dropdownMenu_) dropdownMenu_ = nullptr;
+    ForgetIfFreed(dropdownMenu_, component, operation);
 }
 
 void TToolButton::TextChanged()
@@ -287,19 +285,13 @@ void TToolBar::BoundsChanged(bool moved, bool resized)
 
 void TToolBar::SetImageList(TImageList*& slot, TImageList* images)
 {
-    if (slot == images) return;
-    slot = images;
-    if (images != nullptr) images->FreeNotification(this);
-    Invalidate();
+    if (ReferTo(slot, images)) Invalidate();
 }
 
 void TToolBar::Notification(TComponent* component, TOperation operation)
 {
     TWinControl::Notification(component, operation);
-    if (operation != TOperation::opRemove) return;
-    if (component == images_) images_ = nullptr;
-    if (component == hotImages_) hotImages_ = nullptr;
-    if (component == disabledImages_) disabledImages_ = nullptr;
+    for (TImageList** images : {&images_, &hotImages_, &disabledImages_}) ForgetIfFreed(*images, component, operation);
 }
 
 }  // namespace qvn

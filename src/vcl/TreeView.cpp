@@ -378,16 +378,13 @@ TCanvas* TCustomTreeView::Canvas() const
 
 void TCustomTreeView::SetImages(TImageList* images)
 {
-    if (images == images_) return;
-    images_ = images;
-    if (images != nullptr) images->FreeNotification(this);
-    Invalidate();
+    if (ReferTo(images_, images)) Invalidate();
 }
 
 void TCustomTreeView::Notification(TComponent* component, TOperation operation)
 {
     TWinControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == images_) images_ = nullptr;
+    ForgetIfFreed(images_, component, operation);
 }
 
 void TCustomTreeView::SetSelected(TTreeNode* node)
